@@ -1,0 +1,41 @@
+#include "app/password.h"
+
+#include "app/crypt.h"
+#include "app/inifile.h"
+#include "storage/textfield.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace PasswordFile {
+
+QString storedPassword(const QString& filePath)
+{
+    const QString hex = IniFile(filePath).value(QLatin1String(Section), QLatin1String(Key));
+    return TextField::trimmed(Crypt::UnscrambleText(hex));
+}
+
+bool storePassword(const QString& filePath, const QString& password, QString* error)
+{
+    IniFile ini(filePath);
+    if (ini.setValue(QLatin1String(Section), QLatin1String(Key), Crypt::ScrambleText(password)))
+        return true;
+    if (error)
+        *error = ini.errorString();
+    return false;
+}
+
+bool installFirstAccess(const QString& directory, QString* error)
+{
+    const QString path = QDir(directory).filePath(QLatin1String(FileName));
+    if (QFileInfo::exists(path))
+        return true;
+    if (!QDir().mkpath(directory)) {
+        if (error)
+            *error = QStringLiteral("impossibile creare la cartella %1").arg(directory);
+        return false;
+    }
+    return storePassword(path, TextField::asciiUpper(QString::fromLatin1(FirstAccessPassword)), error);
+}
+
+}  // namespace PasswordFile

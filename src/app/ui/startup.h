@@ -1,0 +1,4 @@
+#pragma once
+
+// Runs the desktop program: application object, data folder, first window.
+int runDesktop(int argc, char* argv[]);

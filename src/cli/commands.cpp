@@ -1,0 +1,241 @@
+#include "cli/commands.h"
+
+#include "app/crypt.h"
+#include "app/password.h"
+#include "deadlines/deadlinerecord.h"
+#include "hours/hoursrecord.h"
+#include "members/memberrecord.h"
+#include "shifts/shiftrecords.h"
+#include "storage/appdir.h"
+#include "storage/archive.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <optional>
+
+namespace cli {
+namespace {
+
+const char* const UsageText =
+    "Uso: norvalis-cli [--data-dir CARTELLA] COMANDO [ARGOMENTI]\n"
+    "\n"
+    "Comandi:\n"
+    "  scramble TESTO           stampa la forma cifrata (esadecimale) di TESTO\n"
+    "  unscramble ESADECIMALE   stampa il testo in chiaro\n"
+    "  dump FILE [--kind TIPO]  stampa un oggetto JSON per record, una riga ciascuno;\n"
+    "                           TIPO: members, deadlines, hours, daily, weekly\n"
+    "                           (di norma dedotto dal nome: Tesserati.pro, Orari.pro,\n"
+    "                           *.sca, *.ore, *.set). Un FILE relativo si cerca nella\n"
+    "                           cartella corrente, poi nella cartella dei dati.\n"
+    "  init-password CARTELLA   mette in CARTELLA il file della password di primo\n"
+    "                           accesso, se non c'è già; non lo sovrascrive mai\n"
+    "\n"
+    "Opzioni:\n"
+    "  --data-dir CARTELLA      cartella dei dati (di norma quella del programma;\n"
+    "                           anche dalla variabile NORVALIS_DATA_DIR)\n"
+    "  -h, --help               mostra questo aiuto\n"
+    "\n"
+    "Uscita: 0 riuscito, 1 errore su un file, 2 uso errato.\n";
+
+struct Output {
+    std::FILE* out;
+    std::FILE* err;
+
+    void line(const QString& text) const { write(out, text + QLatin1Char('\n')); }
+    void bytes(const QByteArray& data) const { std::fwrite(data.constData(), 1, std::size_t(data.size()), out); }
+    int fail(const QString& message) const
+    {
+        write(err, QStringLiteral("norvalis-cli: ") + message + QLatin1Char('\n'));
+        return Failure;
+    }
+    int usage(const QString& message) const
+    {
+        if (!message.isEmpty())
+            write(err, QStringLiteral("norvalis-cli: ") + message + QLatin1Char('\n'));
+        std::fputs(UsageText, err);
+        return Usage;
+    }
+
+    static void write(std::FILE* stream, const QString& text)
+    {
+        const QByteArray utf8 = text.toUtf8();
+        std::fwrite(utf8.constData(), 1, std::size_t(utf8.size()), stream);
+    }
+};
+
+struct Kind {
+    const char* name;
+    const RecordLayout& (*layout)();
+};
+
+const Kind Kinds[] = {
+    {"members", &members::recordLayout}, {"deadlines", &deadlines::recordLayout}, {"hours", &hours::recordLayout},
+    {"daily", &shifts::dailyLayout},     {"weekly", &shifts::weeklyLayout},
+};
+
+const Kind* kindNamed(const QString& name)
+{
+    for (const Kind& k : Kinds)
+        if (name == QLatin1String(k.name))
+            return &k;
+    return nullptr;
+}
+
+const Kind* kindOfFile(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const auto is = [&name](const char* fixed) { return name.compare(QLatin1String(fixed), Qt::CaseInsensitive) == 0; };
+    const auto endsWith = [&name](const char* ext) { return name.endsWith(QLatin1String(ext), Qt::CaseInsensitive); };
+    if (is(members::kFileName))
+        return kindNamed(QStringLiteral("members"));
+    if (is(hours::kFileName))
+        return kindNamed(QStringLiteral("hours"));
+    if (endsWith(deadlines::kExtension))
+        return kindNamed(QStringLiteral("deadlines"));
+    if (endsWith(shifts::kDailyExtension))
+        return kindNamed(QStringLiteral("daily"));
+    if (endsWith(shifts::kWeeklyExtension))
+        return kindNamed(QStringLiteral("weekly"));
+    return nullptr;
+}
+
+void appendJsonString(QByteArray& out, const QString& text)
+{
+    out += '"';
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        switch (u) {
+        case u'"': out += "\\\""; break;
+        case u'\\': out += "\\\\"; break;
+        case u'\n': out += "\\n"; break;
+        case u'\r': out += "\\r"; break;
+        case u'\t': out += "\\t"; break;
+        default:
+            if (u < 0x20)
+                out += QByteArray("\\u00") + QByteArray::number(u, 16).rightJustified(2, '0');
+            else
+                out += QString(c).toUtf8();
+        }
+    }
+    out += '"';
+}
+
+QByteArray jsonLine(int position, const Record& record)
+{
+    QByteArray line = "{\"pos\":" + QByteArray::number(position);
+    const RecordLayout& layout = record.layout();
+    for (int i = 0; i < layout.fieldCount(); ++i) {
+        const RecordLayout::Field& f = layout.field(i);
+        if (f.kind == FieldKind::Reserved)
+            continue;
+        line += ',';
+        appendJsonString(line, f.name);
+        line += ':';
+        appendJsonString(line, record.text(i));
+    }
+    line += "}\n";
+    return line;
+}
+
+// A relative path names a file in the current folder, or else in the data folder.
+QString locate(const QString& file)
+{
+    if (QFileInfo(file).isAbsolute() || QFileInfo::exists(file))
+        return file;
+    const QString inData = AppDir::filePath(file);
+    return QFileInfo::exists(inData) ? inData : file;
+}
+
+int dump(const QStringList& args, const Output& io)
+{
+    QString file;
+    const Kind* kind = nullptr;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--kind")) {
+            if (i + 1 >= args.size())
+                return io.usage(QStringLiteral("--kind vuole un tipo"));
+            kind = kindNamed(args.at(++i));
+            if (!kind)
+                return io.usage(QStringLiteral("tipo sconosciuto: ") + args.at(i));
+        } else if (file.isEmpty()) {
+            file = args.at(i);
+        } else {
+            return io.usage(QStringLiteral("argomento in più: ") + args.at(i));
+        }
+    }
+    if (file.isEmpty())
+        return io.usage(QStringLiteral("dump vuole un FILE"));
+    if (!kind)
+        kind = kindOfFile(file);
+    if (!kind)
+        return io.usage(QStringLiteral("dal nome di %1 non si capisce il tipo di archivio: indicare --kind").arg(file));
+
+    const QString path = locate(file);
+    const RecordLayout& layout = kind->layout();
+    try {
+        Archive(path, layout, ArchiveFile::Mode::ReadOnly).scan([&io](int position, const Record& record) {
+            io.bytes(jsonLine(position, record));
+        });
+    } catch (const ArchiveError& e) {
+        return io.fail(QString::fromStdString(e.what()));
+    }
+    const qint64 extra = QFileInfo(path).size() % layout.recordSize();
+    if (extra != 0)
+        Output::write(io.err, QStringLiteral("norvalis-cli: nota: gli ultimi %1 byte di %2 non formano un record "
+                                             "intero e sono stati ignorati\n").arg(extra).arg(path));
+    return Ok;
+}
+
+int initPassword(const QStringList& args, const Output& io)
+{
+    if (args.size() != 1)
+        return io.usage(QStringLiteral("init-password vuole una CARTELLA"));
+    QString error;
+    if (!PasswordFile::installFirstAccess(args.at(0), &error))
+        return io.fail(QStringLiteral("impossibile scrivere il file della password in %1: %2").arg(args.at(0), error));
+    return Ok;
+}
+
+}  // namespace
+
+int run(const QStringList& arguments, std::FILE* out, std::FILE* err)
+{
+    const Output io{out, err};
+    if (!arguments.isEmpty() && arguments.last() == QLatin1String(AppDir::Option))
+        return io.usage(QStringLiteral("--data-dir vuole una CARTELLA"));
+    AppDir::set(AppDir::resolve(arguments, qEnvironmentVariable(AppDir::EnvironmentVariable),
+                                QCoreApplication::applicationDirPath()));
+    const QStringList args = AppDir::withoutOption(arguments);
+
+    if (args.contains(QLatin1String("-h")) || args.contains(QLatin1String("--help"))) {
+        std::fputs(UsageText, out);
+        return Ok;
+    }
+    if (args.isEmpty())
+        return io.usage({});
+    const QString command = args.first();
+    const QStringList rest = args.mid(1);
+
+    if (command == QLatin1String("scramble") || command == QLatin1String("unscramble")) {
+        if (rest.size() != 1)
+            return io.usage(command + QStringLiteral(" vuole un argomento"));
+        if (command == QLatin1String("scramble")) {
+            io.line(Crypt::ScrambleText(rest.first()));
+            return Ok;
+        }
+        try {
+            io.line(Crypt::UnscrambleText(rest.first()));
+        } catch (const Crypt::ConversionError& e) {
+            return io.fail(QString::fromUtf8(e.what()));
+        }
+        return Ok;
+    }
+    if (command == QLatin1String("dump"))
+        return dump(rest, io);
+    if (command == QLatin1String("init-password"))
+        return initPassword(rest, io);
+    return io.usage(QStringLiteral("comando sconosciuto: ") + command);
+}
+
+}  // namespace cli

@@ -1,0 +1,6 @@
+#include "app/ui/startup.h"
+
+int main(int argc, char* argv[])
+{
+    return runDesktop(argc, argv);
+}

@@ -1,0 +1,86 @@
+#include "storage/appdir.h"
+
+#include "storage/textfield.h"
+
+#include <QDir>
+
+namespace AppDir {
+namespace {
+
+QString& current()
+{
+    static QString dir;
+    return dir;
+}
+
+QString withSeparator(const QString& directory)
+{
+    QString dir = QDir::cleanPath(QDir(directory).absolutePath());
+    if (!dir.endsWith(QLatin1Char('/')))
+        dir += QLatin1Char('/');
+    return dir;
+}
+
+const QString optionName = QString::fromLatin1(Option);
+const QString optionPrefix = optionName + QLatin1Char('=');
+
+}  // namespace
+
+QString path()
+{
+    if (current().isEmpty())
+        current() = withSeparator(QDir::currentPath());
+    return current();
+}
+
+QString filePath(const QString& name)
+{
+    return path() + name;
+}
+
+void set(const QString& directory)
+{
+    current() = withSeparator(directory);
+}
+
+QString resolve(const QStringList& arguments, const QString& environmentValue, const QString& executableDir)
+{
+    QString chosen;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments.at(i) == optionName && i + 1 < arguments.size())
+            chosen = arguments.at(++i);
+        else if (arguments.at(i).startsWith(optionPrefix))
+            chosen = arguments.at(i).mid(optionPrefix.size());
+    }
+    if (chosen.isEmpty())
+        chosen = environmentValue;
+    if (chosen.isEmpty())
+        chosen = executableDir;
+    return chosen;
+}
+
+QStringList withoutOption(const QStringList& arguments)
+{
+    QStringList rest;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments.at(i) == optionName)
+            ++i;
+        else if (!arguments.at(i).startsWith(optionPrefix))
+            rest << arguments.at(i);
+    }
+    return rest;
+}
+
+bool initialise(const QStringList& arguments, const QString& executableDir)
+{
+    const QString dir = resolve(arguments, qEnvironmentVariable(EnvironmentVariable), executableDir);
+    set(dir);
+    return QDir().mkpath(path());
+}
+
+QString yearlyFileName(const QString& year, const char* extension)
+{
+    return TextField::trimmed(year) + QLatin1String(extension);
+}
+
+}  // namespace AppDir

@@ -1,0 +1,73 @@
+#pragma once
+// Fixed-record archive files: the plain concatenation of records, no header.
+// Record positions are 1-based; indexes are 0-based (index = position - 1).
+// Every failure is an ArchiveError.
+
+#include "storage/archiveerror.h"
+#include "storage/record.h"
+
+#include <QFile>
+#include <QString>
+
+#include <functional>
+
+// One opened archive, closed when it goes out of scope. Held for one user
+// action only: no archive stays open between two actions.
+class ArchiveFile {
+public:
+    enum class Mode {
+        OpenOrCreate,  // read and write; a missing file is created empty
+        ReadOnly,      // an existing file, read only (tools that only look)
+    };
+
+    ArchiveFile(const QString& path, const RecordLayout& layout, Mode mode = Mode::OpenOrCreate);
+    ~ArchiveFile();
+    ArchiveFile(const ArchiveFile&) = delete;
+    ArchiveFile& operator=(const ArchiveFile&) = delete;
+
+    // Whole records in the file; an incomplete last record does not count.
+    int count() const;
+    // 0 <= index <= count(); count() positions for an append.
+    void seek(int index);
+    int index() const { return m_index; }
+    // Reads the record at index() and advances; past the end is an error.
+    Record read();
+    // Writes at index() (overwrite, or append at count()) and advances.
+    void write(const Record& record);
+    // Flushes and closes; reports a failed flush. The destructor closes silently.
+    void close();
+
+private:
+    [[noreturn]] void fail(ArchiveError::Operation operation, const QString& detail) const;
+
+    QFile m_file;
+    const RecordLayout& m_layout;
+    int m_index = 0;
+    int m_count = 0;  // taken at opening, kept up to date by write()
+};
+
+// An archive by path and layout. Each call opens the file, works and closes it.
+class Archive {
+public:
+    Archive(QString path, const RecordLayout& layout, ArchiveFile::Mode mode = ArchiveFile::Mode::OpenOrCreate)
+        : m_path(std::move(path)), m_layout(&layout), m_mode(mode)
+    {
+    }
+
+    const QString& path() const { return m_path; }
+    const RecordLayout& layout() const { return *m_layout; }
+
+    int count() const;
+    Record read(int position) const;
+    // Overwrites the record at `position`; returns the position written.
+    int overwrite(int position, const Record& record) const;
+    // Appends; returns the new record's position (the new count).
+    int append(const Record& record) const;
+    // Reads every record from the first to the last, in file order.
+    void scan(const std::function<void(int position, const Record& record)>& visit) const;
+
+private:
+    QString m_path;
+    const RecordLayout* m_layout;
+    ArchiveFile::Mode m_mode;
+};

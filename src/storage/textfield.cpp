@@ -1,0 +1,100 @@
+#include "storage/textfield.h"
+
+#include <QTextCodec>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace TextField {
+namespace {
+
+QTextCodec* ansiCodec()
+{
+    static QTextCodec* const codec = QTextCodec::codecForName("windows-1252");
+    return codec;
+}
+
+// Windows-1252 is a single-byte code page: decoding byte by byte through a
+// table taken once from the codec gives the codec's own result, at a fraction
+// of the cost of a codec call per field (scans decode every field of every record).
+const std::array<char16_t, 256>& decodeTable()
+{
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> t{};
+        QByteArray all(256, Qt::Uninitialized);
+        for (int i = 0; i < 256; ++i)
+            all[i] = char(i);
+        const QString decoded = ansiCodec()->toUnicode(all);
+        for (int i = 0; i < 256; ++i)
+            t[std::size_t(i)] = i < decoded.size() ? decoded.at(i).unicode() : u'?';
+        return t;
+    }();
+    return table;
+}
+
+bool isBlankOrControl(QChar c) { return c.unicode() <= u' '; }
+
+}  // namespace
+
+QString trimmed(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlankOrControl(text.at(begin)))
+        ++begin;
+    while (end > begin && isBlankOrControl(text.at(end - 1)))
+        --end;
+    return text.mid(begin, end - begin).toString();
+}
+
+QString asciiUpper(QStringView text)
+{
+    QString out = text.toString();
+    for (QChar& c : out)
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - u'a' + u'A');
+    return out;
+}
+
+QString asciiLower(QStringView text)
+{
+    QString out = text.toString();
+    for (QChar& c : out)
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() - u'A' + u'a');
+    return out;
+}
+
+QByteArray toAnsi(QStringView text)
+{
+    return ansiCodec()->fromUnicode(text);
+}
+
+QString fromAnsi(const char* bytes, int length)
+{
+    const auto& table = decodeTable();
+    QString out(length, Qt::Uninitialized);
+    QChar* dst = out.data();
+    for (int i = 0; i < length; ++i)
+        dst[i] = QChar(table[static_cast<unsigned char>(bytes[i])]);
+    return out;
+}
+
+void store(char* field, int capacity, QStringView text)
+{
+    capacity = std::clamp(capacity, 0, MaxCapacity);
+    const QByteArray ansi = toAnsi(trimmed(text));
+    const int length = std::min<int>(int(ansi.size()), capacity);
+    field[0] = char(length);
+    std::memcpy(field + 1, ansi.constData(), std::size_t(length));
+    std::memset(field + 1 + length, 0, std::size_t(capacity - length));
+}
+
+QString load(const char* field, int capacity)
+{
+    const int length = std::min<int>(static_cast<unsigned char>(field[0]), capacity);
+    return trimmed(fromAnsi(field + 1, length));
+}
+
+}  // namespace TextField

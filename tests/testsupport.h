@@ -1,0 +1,32 @@
+#pragma once
+// Small helpers for spelling out expected bytes in tests.
+
+#include <QByteArray>
+
+#include <initializer_list>
+
+// bytes({0x02, 0x53, 0xEC})
+inline QByteArray bytes(std::initializer_list<int> values)
+{
+    QByteArray out;
+    for (int v : values)
+        out.append(char(v));
+    return out;
+}
+
+// A field as it lies in a file: length byte, the ASCII/Latin-1 text given as
+// bytes, then zero filler up to the capacity.
+inline QByteArray field(const QByteArray& text, int capacity)
+{
+    QByteArray out;
+    out.append(char(text.size()));
+    out.append(text);
+    out.append(QByteArray(capacity - text.size(), '\0'));
+    return out;
+}
+
+// Puts `part` into `record` at `offset`.
+inline void place(QByteArray& record, int offset, const QByteArray& part)
+{
+    record.replace(offset, part.size(), part);
+}
