@@ -1,7 +1,162 @@
+#include "members/memberrecord.h"
+#include "storage/archive.h"
+#include "testsupport.h"
+
+#include <QTemporaryDir>
 #include <QtTest>
-class T : public QObject { Q_OBJECT
+
+#include <unistd.h>
+
+namespace {
+
+Record member(const QString& name)
+{
+    Record r(members::recordLayout());
+    r.setText(u"Tesserato", name);
+    r.setFlag(u"Annullata", false);
+    return r;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(data), data.size());
+}
+
+}  // namespace
+
+class TestArchive : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_path;
+    const RecordLayout& layout = members::recordLayout();
+
 private slots:
- void todo() {}
+    void init() { m_path = m_dir.filePath(QStringLiteral("Tesserati.pro")); QFile::remove(m_path); }
+
+    void missingArchiveIsCreatedEmpty()
+    {
+        QCOMPARE(Archive(m_path, layout).count(), 0);
+        QVERIFY(QFileInfo::exists(m_path));
+        QCOMPARE(QFileInfo(m_path).size(), 0);
+    }
+
+    void appendOverwriteAndRead()
+    {
+        const Archive archive(m_path, layout);
+        QCOMPARE(archive.append(member(QStringLiteral("Anna Bianchi"))), 1);
+        QCOMPARE(archive.append(member(QStringLiteral("Carlo Verdi"))), 2);
+        QCOMPARE(archive.overwrite(1, member(QString::fromUtf8("Anna Bianchi Nicolò"))), 1);
+        QCOMPARE(archive.count(), 2);
+        QCOMPARE(QFileInfo(m_path).size(), 2 * 2764);
+        QCOMPARE(archive.read(1).text(u"Tesserato"), QString::fromUtf8("Anna Bianchi Nicolò"));
+        QCOMPARE(archive.read(2).text(u"Tesserato"), QStringLiteral("Carlo Verdi"));
+
+        // The second record lies at byte 2764, exactly as encoded.
+        const QByteArray raw = fileBytes(m_path);
+        QCOMPARE(raw.mid(2764, 12), field("Carlo Verdi", 11).left(12));
+        QCOMPARE(raw.mid(2764 + 1255, 3), bytes({0x02, 0x4E, 0x6F}));
+
+        QStringList seen;
+        archive.scan([&](int position, const Record& r) { seen << QString::number(position) + r.text(u"Tesserato"); });
+        QCOMPARE(seen, (QStringList{QString::fromUtf8("1Anna Bianchi Nicolò"), "2Carlo Verdi"}));
+    }
+
+    void incompleteLastRecordIsNotCounted()
+    {
+        QByteArray data(2 * 2764 + 1000, '\0');
+        data[0] = 3;
+        data.replace(1, 3, "Uno");
+        writeBytes(m_path, data);
+        const Archive archive(m_path, layout);
+        QCOMPARE(archive.count(), 2);
+        QCOMPARE(archive.read(1).text(u"Tesserato"), QStringLiteral("Uno"));
+        // Appending goes to the record after the last whole one.
+        QCOMPARE(archive.append(member(QStringLiteral("Tre"))), 3);
+        QCOMPARE(QFileInfo(m_path).size(), 3 * 2764);
+    }
+
+    void readingOutsideTheArchiveFails()
+    {
+        const Archive archive(m_path, layout);
+        archive.append(member(QStringLiteral("Uno")));
+        for (int position : {0, 2, -1}) {
+            try {
+                archive.read(position);
+                QFAIL("a read outside the archive succeeded");
+            } catch (const ArchiveError& e) {
+                QCOMPARE(e.path(), m_path);
+            }
+        }
+        ArchiveFile file(m_path, layout);
+        file.seek(1);
+        QVERIFY_THROWS_EXCEPTION(ArchiveError, file.read());
+    }
+
+    void existingFileThatCannotBeOpenedIsLeftIntact()
+    {
+        if (::geteuid() == 0)
+            QSKIP("file permissions do not bind root");
+        const QByteArray data = member(QStringLiteral("Uno")).bytes();
+        writeBytes(m_path, data);
+        QFile::setPermissions(m_path, QFileDevice::ReadOwner);
+        try {
+            Archive(m_path, layout).count();
+            QFAIL("opening a read-only archive for writing succeeded");
+        } catch (const ArchiveError& e) {
+            QCOMPARE(e.operation(), ArchiveError::Operation::Open);
+        }
+        QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QCOMPARE(fileBytes(m_path), data);
+    }
+
+    void pathThatIsNotAFileIsReportedNotReplaced()
+    {
+        QVERIFY(QDir().mkpath(m_path));  // a folder where the archive should be
+        QVERIFY_THROWS_EXCEPTION(ArchiveError, Archive(m_path, layout).count());
+        QVERIFY(QFileInfo(m_path).isDir());
+        QVERIFY(QDir().rmdir(m_path));
+
+        const QString nowhere = m_dir.filePath(QStringLiteral("missing/Tesserati.pro"));
+        try {
+            Archive(nowhere, layout).append(member(QStringLiteral("Uno")));
+            QFAIL("an archive was created in a missing folder");
+        } catch (const ArchiveError& e) {
+            QCOMPARE(e.operation(), ArchiveError::Operation::Create);
+        }
+    }
+
+    void failedWriteIsReported()
+    {
+        if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+            QSKIP("no /dev/full here");
+        // A device that takes no bytes: the append must fail, never pass as written.
+        QVERIFY_THROWS_EXCEPTION(ArchiveError,
+                                 Archive(QStringLiteral("/dev/full"), layout).append(member(QStringLiteral("Uno"))));
+    }
+
+    void readOnlyModeNeverCreates()
+    {
+        QVERIFY_THROWS_EXCEPTION(ArchiveError, Archive(m_path, layout, ArchiveFile::Mode::ReadOnly).count());
+        QVERIFY(!QFileInfo::exists(m_path));
+    }
+
+    void userMessage()
+    {
+        QCOMPARE(ArchiveError::userMessage(),
+                 QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                                "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                                "installazione del programma."));
+    }
 };
-QTEST_GUILESS_MAIN(T)
+
+QTEST_GUILESS_MAIN(TestArchive)
 #include "tst_archive.moc"

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Norvalis: install what is missing, build, then run the program or the tests.
+#   ./build.sh run [--data-dir DIR]   start Norvalis (default data folder: build/bin)
+#   ./build.sh test                   run the whole test suite headless
+# Idempotent: with everything present it installs nothing and says nothing.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")"
+
+mode="${1:-}"
+case "$mode" in
+    run|test) shift ;;
+    *) echo "uso: ./build.sh run [--data-dir CARTELLA] | ./build.sh test" >&2; exit 2 ;;
+esac
+
+packages=(
+    cmake g++ make
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-5compat-dev qt6-svg-dev
+    libgl-dev fonts-liberation2
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)
+    [ "$status" = installed ] || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installazione dei pacchetti mancanti: ${missing[*]}"
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+build=build
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$build.configure.log" 2>&1 \
+        || { cat "$build.configure.log" >&2; exit 1; }
+    rm -f "$build.configure.log"
+fi
+if ! cmake --build "$build" -j2 >"$build/build.log" 2>&1; then
+    grep -E 'error|Error' -A3 "$build/build.log" | head -n 60 >&2
+    echo "Compilazione non riuscita: vedere $build/build.log" >&2
+    exit 1
+fi
+
+if [ "$mode" = run ]; then
+    exec "$build/bin/norvalis" "$@"
+fi
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j2 --timeout 300
