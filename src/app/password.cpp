@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <stdexcept>
+
 namespace PasswordFile {
 
 QString storedPassword(const QString& filePath)
@@ -36,6 +38,29 @@ bool installFirstAccess(const QString& directory, QString* error)
         return false;
     }
     return storePassword(path, TextField::asciiUpper(QString::fromLatin1(FirstAccessPassword)), error);
+}
+
+QString typedForm(const QString& typed)
+{
+    return TextField::trimmed(TextField::asciiUpper(typed));
+}
+
+bool matches(const QString& filePath, const QString& typed)
+{
+    return storedPassword(filePath) == typedForm(typed);
+}
+
+ChangeResult change(const QString& filePath, const QString& oldPassword, const QString& newPassword,
+                    const QString& confirmation)
+{
+    if (!matches(filePath, oldPassword))
+        return ChangeResult::WrongOld;
+    if (TextField::trimmed(newPassword) != TextField::trimmed(confirmation))
+        return ChangeResult::NotConfirmed;
+    QString error;
+    if (!storePassword(filePath, typedForm(newPassword), &error))
+        throw std::runtime_error(error.toStdString());
+    return ChangeResult::Changed;
 }
 
 }  // namespace PasswordFile

@@ -20,4 +20,33 @@ bool storePassword(const QString& filePath, const QString& password, QString* er
 // unless a file of that name is already there. Returns false on failure.
 bool installFirstAccess(const QString& directory, QString* error = nullptr);
 
+// A typed password as it is compared and stored: the letters a-z upper-cased
+// (nothing else, accented letters included), then trimmed.
+QString typedForm(const QString& typed);
+
+// Compares a typed password with the stored one. Throws (Crypt::ConversionError
+// or std::runtime_error) when the file holds a damaged value.
+bool matches(const QString& filePath, const QString& typed);
+
+enum class ChangeResult { Changed, WrongOld, NotConfirmed };
+// The password change: the old password is checked as the login does; the
+// new one and its confirmation must be equal once trimmed (letter case
+// counts); the new one is stored in its typed form. Throws on any failure to
+// read or write the file, which then keeps its previous value.
+ChangeResult change(const QString& filePath, const QString& oldPassword, const QString& newPassword,
+                    const QString& confirmation);
+
+inline const QString WrongPasswordMessage = QStringLiteral("Attenzione: password errata.");
+inline const QString ReadFailureMessage = QStringLiteral(
+    "Attenzione: si è verificato un errore durante la procedura di lettura della password. "
+    "Si consiglia di reinstallare il software.");
+inline const QString WrongOldMessage = QStringLiteral("Attenzione: vecchia password errata.");
+inline const QString NotConfirmedMessage = QStringLiteral(
+    "Attenzione: la nuova password non è stata confermata correttamente. "
+    "E' necessario reinserire entrambi i valori.");
+inline const QString ChangedMessage = QStringLiteral("Modifica della password completata con successo.");
+inline const QString ChangeFailureMessage = QStringLiteral(
+    "Attenzione: si è verificato un errore durante la procedura di modifica della password. "
+    "Si consiglia di reinstallare il software.");
+
 }  // namespace PasswordFile

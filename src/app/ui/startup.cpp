@@ -1,11 +1,12 @@
 #include "app/ui/startup.h"
 
+#include "app/dates.h"
+#include "app/ui/frmpassword.h"
+#include "app/ui/services.h"
+#include "app/ui/windows.h"
 #include "storage/appdir.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QVBoxLayout>
-#include <QWidget>
 
 #include <cstdio>
 
@@ -14,20 +15,19 @@ int runDesktop(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Norvalis"));
     QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    // The run ends when the login window or the main menu is closed, not when
+    // the last visible window goes (screens hide and show one another).
+    QApplication::setQuitOnLastWindowClosed(false);
+    Dates::applyProcessSettings();
 
     if (!AppDir::initialise(QApplication::arguments().mid(1), QApplication::applicationDirPath())) {
-        std::fprintf(stderr, "norvalis: impossibile creare la cartella dei dati %s\n",
-                     qPrintable(AppDir::path()));
+        std::fprintf(stderr, "norvalis: impossibile creare la cartella dei dati %s\n", qPrintable(AppDir::path()));
         return 1;
     }
 
-    QWidget window;
-    window.setWindowTitle(QStringLiteral(" Norvalis 2.0 - Accesso"));
-    auto* layout = new QVBoxLayout(&window);
-    auto* label = new QLabel(QStringLiteral("Norvalis 2.0\nCartella dei dati: %1").arg(AppDir::path()));
-    label->setAlignment(Qt::AlignCenter);
-    layout->addWidget(label);
-    window.resize(420, 160);
-    window.show();
-    return app.exec();
+    createWindows();
+    frmPassword->show();
+    const int status = app.exec();
+    destroyWindows();
+    return status;
 }

@@ -1,0 +1,37 @@
+#pragma once
+// The small rules of the application shell: the year chooser and the date
+// picker's caller codes.
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+namespace YearChoice {
+
+inline const QString YearWarning = QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
+
+// The year a field starts from: the current year, four digits.
+QString yearText(const QDate& today);
+// Only a text of exactly four characters opens an archive (the field takes digits only).
+bool acceptable(const QString& typed);
+// The archive of the typed year: application directory + trimmed year + extension.
+QString archivePath(const QString& typed, const char* extension);
+// " Norvalis 2.0 - Programmazione turni anno 2024"
+QString screenCaption(const QString& typed);
+
+}  // namespace YearChoice
+
+namespace DatePicker {
+
+// Where a caller code sends the chosen date: the window (by its global name)
+// and the field in it.
+struct Target {
+    QString window;
+    QString field;
+};
+
+// No value for a code no screen uses.
+std::optional<Target> targetFor(const QString& callerCode);
+
+}  // namespace DatePicker

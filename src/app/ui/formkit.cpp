@@ -1,0 +1,224 @@
+#include "app/ui/formkit.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFrame>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QSvgRenderer>
+
+#include <stdexcept>
+
+HintBar::HintBar(QLabel* panInfo, QWidget* background)
+    : QObject(background), m_bar(panInfo), m_background(background)
+{
+    background->setMouseTracking(true);
+    background->installEventFilter(this);
+}
+
+void HintBar::add(QWidget* control, const QString& hint)
+{
+    m_hints.insert(control, hint);
+    control->setMouseTracking(true);
+    control->installEventFilter(this);
+}
+
+void HintBar::add(const QList<std::pair<QString, QString>>& hints)
+{
+    for (const auto& [name, hint] : hints) {
+        QWidget* control = m_background->findChild<QWidget*>(name);
+        if (!control)
+            throw std::invalid_argument("no control " + name.toStdString() + " for a hint");
+        add(control, hint);
+    }
+}
+
+void HintBar::showHintAt(QWidget* widget)
+{
+    if (!m_bar)
+        return;
+    // The nearest control with a hint at or above the widget under the mouse.
+    for (QWidget* w = widget; w; w = w->parentWidget()) {
+        if (m_hints.contains(w)) {
+            m_bar->setText(m_hints.value(w));
+            return;
+        }
+        if (w == m_background)
+            break;
+    }
+    m_bar->clear();
+}
+
+bool HintBar::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget && (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)) {
+        if (m_hints.contains(widget)) {
+            showHintAt(widget);
+        } else if (widget == m_background && event->type() == QEvent::MouseMove) {
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            QWidget* under = m_background->childAt(at);
+            showHintAt(under ? under : m_background);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+FocusHighlight::FocusHighlight(QWidget* field, QFrame* frame) : QObject(field), m_field(field), m_frame(frame) {}
+
+QFrame* FocusHighlight::attach(QWidget* field, const QString& name)
+{
+    auto* frame = new QFrame(field->parentWidget());
+    frame->setObjectName(QStringLiteral("eff") + name);
+    frame->setStyleSheet(QStringLiteral("background-color: #FFE94D; border: 1px solid #E0B800; border-radius: 3px;"));
+    frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    frame->hide();
+    auto* highlight = new FocusHighlight(field, frame);
+    field->installEventFilter(highlight);
+    highlight->follow();
+    return frame;
+}
+
+void FocusHighlight::follow()
+{
+    m_frame->setGeometry(m_field->geometry().adjusted(-4, -4, 4, 4));
+    m_frame->stackUnder(m_field);
+}
+
+bool FocusHighlight::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_field) {
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            follow();
+            m_frame->show();
+            break;
+        case QEvent::FocusOut:
+            m_frame->hide();
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+            follow();
+            break;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+EnterChain* EnterChain::install(QWidget* window, const QStringList& names)
+{
+    auto* chain = new EnterChain(window);
+    for (const QString& name : names) {
+        QWidget* w = window->findChild<QWidget*>(name);
+        if (!w)
+            throw std::invalid_argument("no control " + name.toStdString() + " for the Enter chain");
+        chain->m_chain << w;
+        w->installEventFilter(chain);
+    }
+    return chain;
+}
+
+bool EnterChain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const qsizetype at = m_chain.indexOf(static_cast<QWidget*>(watched));
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && at >= 0) {
+            m_chain.at((at + 1) % m_chain.size())->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
+{
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    QFont f = font();
+    f.setUnderline(true);
+    setFont(f);
+    setColour("#00008B");
+}
+
+void LinkLabel::setColour(const char* colour)
+{
+    setStyleSheet(QStringLiteral("color: %1;").arg(QLatin1String(colour)));
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        setColour("#FF8C00");
+    QLabel::mousePressEvent(event);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    setColour("#00008B");
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+QPixmap picture(const QString& icon, QSize size, Qt::AspectRatioMode mode)
+{
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(size * ratio);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(icon);
+    if (renderer.isValid()) {
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QSizeF drawn = renderer.defaultSize();
+        drawn.scale(QSizeF(pixmap.size()), mode);
+        const QRectF target(QPointF((pixmap.width() - drawn.width()) / 2, (pixmap.height() - drawn.height()) / 2),
+                            drawn);
+        renderer.render(&painter, target);
+    }
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+QToolButton* pictureButton(const QString& objectName, const QString& icon, QSize size, const QString& toolTip,
+                           QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(objectName);
+    button->setIcon(QIcon(picture(icon, size)));
+    button->setIconSize(size);
+    button->setAutoRaise(true);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setToolTip(toolTip);
+    return button;
+}
+
+void centre(QWidget* window, const QWidget* over)
+{
+    const QRect area = over ? over->frameGeometry()
+                            : (window->screen() ? window->screen()->availableGeometry() : QRect(0, 0, 1024, 768));
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(area.center());
+    window->move(frame.topLeft());
+}
+
+void removeBorderIcons(QWidget* window)
+{
+    window->setWindowFlags((window->windowFlags() & ~Qt::WindowCloseButtonHint & ~Qt::WindowMinMaxButtonsHint
+                            & ~Qt::WindowSystemMenuHint)
+                           | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+}

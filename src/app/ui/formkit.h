@@ -1,0 +1,100 @@
+#pragma once
+// The pieces every screen is made of: the hint bar, the yellow focus
+// highlights, the Enter chain, links and picture buttons.
+
+#include <QHash>
+#include <QLabel>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QToolButton>
+
+class QFrame;
+
+// Writes a control's one-line hint into the screen's hint bar when the mouse
+// is over it; the background (and anything without a hint) empties the bar.
+class HintBar : public QObject {
+    Q_OBJECT
+public:
+    HintBar(QLabel* panInfo, QWidget* background);
+    void add(QWidget* control, const QString& hint);
+    // Looks the controls up by objectName under the background.
+    void add(const QList<std::pair<QString, QString>>& hints);
+    QString hintFor(QWidget* control) const { return m_hints.value(control); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void showHintAt(QWidget* widget);
+
+    QPointer<QLabel> m_bar;
+    QWidget* m_background;
+    QHash<QWidget*, QString> m_hints;
+};
+
+// A yellow rectangle behind a field, visible only while the field has the
+// focus. Made as a sibling of the field named "eff" + `name`, kept around
+// the field when it moves or resizes.
+class FocusHighlight : public QObject {
+    Q_OBJECT
+public:
+    static QFrame* attach(QWidget* field, const QString& name);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    FocusHighlight(QWidget* field, QFrame* frame);
+    void follow();
+
+    QWidget* m_field;
+    QFrame* m_frame;
+};
+
+// Enter (or Return) in one of the named controls moves the focus to the next
+// one; the last one's Enter goes back to the first.
+class EnterChain : public QObject {
+    Q_OBJECT
+public:
+    // Throws std::invalid_argument when a name is not found under `window`.
+    static EnterChain* install(QWidget* window, const QStringList& names);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    explicit EnterChain(QWidget* window) : QObject(window) {}
+    QList<QWidget*> m_chain;
+};
+
+// An underlined link: orange while the mouse is pressed on it, dark blue
+// otherwise; emits clicked() on release over it.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    LinkLabel(const QString& text, QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void setColour(const char* colour);
+};
+
+// A flat button showing a picture from the resources (":/icons/name.svg").
+QToolButton* pictureButton(const QString& objectName, const QString& icon, QSize size, const QString& toolTip,
+                           QWidget* parent = nullptr);
+// A pixmap of an SVG picture at the given size (crisp on any screen),
+// centred in it with its proportions kept, or stretched to fill it.
+QPixmap picture(const QString& icon, QSize size, Qt::AspectRatioMode mode = Qt::KeepAspectRatio);
+
+// Centres a top-level window on the screen, or on `over` when given.
+void centre(QWidget* window, const QWidget* over = nullptr);
+// Turns off the title-bar buttons: the window can only be closed by its own controls.
+void removeBorderIcons(QWidget* window);

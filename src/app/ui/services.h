@@ -1,0 +1,73 @@
+#pragma once
+// The desktop services every window goes through: message boxes, file
+// dialogs, the shell "open", and the door modal dialogs are shown through.
+// Production implementations are installed by default; tests install doubles.
+// No window calls QMessageBox, QFileDialog or QDialog::exec directly.
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QDialog;
+class QWidget;
+
+enum class MessageKind { Warning, Error, Information, Question };
+enum class MessageButtons { OkCancel, Ok, YesNo };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+    virtual MessageAnswer show(QWidget* parent, MessageKind kind, const QString& text, MessageButtons buttons) = 0;
+};
+
+class FileDialogService {
+public:
+    virtual ~FileDialogService() = default;
+    // An empty name when the user cancels.
+    virtual QString openFile(QWidget* parent, const QString& title, const QString& filter) = 0;
+    virtual QString saveFile(QWidget* parent, const QString& title, const QString& filter,
+                             const QString& proposedName, const QString& defaultExtension) = 0;
+};
+
+class ShellService {
+public:
+    virtual ~ShellService() = default;
+    // The shell "open" of a file, folder, web address or mailto: link.
+    virtual void open(const QString& command) = 0;
+};
+
+namespace Services {
+
+MessageService& messages();
+FileDialogService& fileDialogs();
+ShellService& shell();
+
+// Install a replacement (tests); nullptr puts the production one back.
+void setMessages(std::unique_ptr<MessageService> service);
+void setFileDialogs(std::unique_ptr<FileDialogService> service);
+void setShell(std::unique_ptr<ShellService> service);
+// How modal dialogs are run: by default QDialog::exec().
+void setModalRunner(std::function<int(QDialog&)> runner);
+
+}  // namespace Services
+
+// The message boxes of the program. Warnings, errors and information boxes
+// show OK and Cancel (information may show OK only); questions show Yes and No.
+namespace Ui {
+
+void warning(QWidget* parent, const QString& text);
+void error(QWidget* parent, const QString& text);
+void information(QWidget* parent, const QString& text, MessageButtons buttons = MessageButtons::OkCancel);
+// True for Yes.
+bool question(QWidget* parent, const QString& text);
+// Shows `dialog` modally through the installed runner; returns its result.
+int runModal(QDialog& dialog);
+
+}  // namespace Ui
+
+// The shell "open" by the name the rest of the program knows it by.
+struct TMisc {
+    static void Open(const QString& command) { Services::shell().open(command); }
+};

@@ -1,0 +1,464 @@
+#include "app/crypt.h"
+#include "app/dates.h"
+#include "app/helptexts.h"
+#include "app/password.h"
+#include "app/ui/formkit.h"
+#include "app/ui/frmavvio.h"
+#include "app/ui/frmcalendario.h"
+#include "app/ui/frmcambiapassword.h"
+#include "app/ui/frmguida.h"
+#include "app/ui/frminfo.h"
+#include "app/ui/frmmenuregistro.h"
+#include "app/ui/frmpassword.h"
+#include "app/ui/windows.h"
+#include "storage/appdir.h"
+#include "support/uidoubles.h"
+
+#include <QCalendarWidget>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QString passwordPath()
+{
+    return AppDir::filePath(QLatin1String(PasswordFile::FileName));
+}
+
+void writePasswordFile(const QByteArray& content)
+{
+    QFile f(passwordPath());
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(content);
+}
+
+QByteArray readPasswordFile()
+{
+    QFile f(passwordPath());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void activate(QWidget* window)
+{
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+// Types any text, accented letters included, as key presses.
+void typeText(QWidget* widget, const QString& text)
+{
+    for (QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClicks(widget, QString(c));
+        } else {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(widget, &press);
+            QApplication::sendEvent(widget, &release);
+        }
+    }
+}
+
+// Saves a picture of the window when NORVALIS_SHOTS names a folder.
+void shot(QWidget* window, const QString& name)
+{
+    const QString dir = qEnvironmentVariable("NORVALIS_SHOTS");
+    if (dir.isEmpty())
+        return;
+    if (window->windowState() & Qt::WindowMaximized) {
+        // As on a laptop screen of 1366 x 768.
+        window->setWindowState(Qt::WindowNoState);
+        window->resize(1366, 740);
+    }
+    window->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+}  // namespace
+
+class TestShell : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<UiDoubles> m_ui;
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        AppDir::set(m_dir->path());
+        QVERIFY(PasswordFile::installFirstAccess(m_dir->path()));
+        m_ui = std::make_unique<UiDoubles>();
+        createWindows();
+    }
+    void cleanup()
+    {
+        destroyWindows();
+        m_ui.reset();
+        Clock::set({});
+    }
+
+    void windowsAreCreatedOnceInOrder()
+    {
+        QCOMPARE(createdWindows(), (QStringList{"frmPassword", "frmAvvio", "frmCalendario", "frmCambiaPassword",
+                                                "frmGuida", "frmInfo", "frmSplash", "frmMenuRegistro"}));
+        QCOMPARE(frmPassword->windowTitle(), QStringLiteral(" Norvalis 2.0 - Accesso"));
+        QVERIFY(!(frmPassword->windowFlags() & Qt::WindowCloseButtonHint));
+    }
+
+    void login_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("lower case") << "RAVENQUILLOTTO" << "ravenquillotto" << true;
+        QTest::newRow("mixed case, blanks around") << "RAVENQUILLOTTO" << "  RavenQuillotto \t" << true;
+        QTest::newRow("blank inside") << "RAVENQUILLOTTO" << "raven quillotto" << false;
+        QTest::newRow("accented letter not upper-cased") << QString::fromUtf8("CITTÀ2024")
+                                                         << QString::fromUtf8("città2024") << false;
+        QTest::newRow("accented letter as stored") << QString::fromUtf8("CITTÀ2024")
+                                                   << QString::fromUtf8("cittÀ2024") << true;
+        QTest::newRow("stored lower case never matches") << "segreto" << "segreto" << false;
+    }
+    void login()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, typed);
+        QFETCH(bool, accepted);
+        QVERIFY(PasswordFile::storePassword(passwordPath(), stored));
+        activate(frmPassword);
+        typeText(frmPassword->txtPassword, typed);
+        QVERIFY(frmPassword->cmdOK->isEnabled());
+        QTest::mouseClick(frmPassword->cmdOK, Qt::LeftButton);
+        QCOMPARE(frmAvvio->isVisible(), accepted);
+        QCOMPARE(frmPassword->isVisible(), !accepted);
+        if (!accepted) {
+            QCOMPARE(m_ui->messages->texts(), QStringList{"Attenzione: password errata."});
+            QCOMPARE(m_ui->messages->shown.first().kind, MessageKind::Information);
+            QVERIFY(frmPassword->txtPassword->text().isEmpty());
+            QVERIFY(frmPassword->txtPassword->hasFocus());
+        } else {
+            QVERIFY(m_ui->messages->shown.isEmpty());
+        }
+    }
+
+    void loginFileFailures()
+    {
+        activate(frmPassword);
+        QFile::remove(passwordPath());
+        QTest::keyClicks(frmPassword->txtPassword, "ravenquillotto");
+        QTest::keyClick(frmPassword->txtPassword, Qt::Key_Return);
+        QCOMPARE(m_ui->messages->texts(), QStringList{"Attenzione: password errata."});
+
+        writePasswordFile("[Accesso]\r\nValore=08F641X598\r\n");
+        QTest::keyClicks(frmPassword->txtPassword, "ravenquillotto");
+        QTest::keyClick(frmPassword->txtPassword, Qt::Key_Return);
+        QCOMPARE(m_ui->messages->texts().last(),
+                 QStringLiteral("Attenzione: si è verificato un errore durante la procedura di lettura della "
+                                "password. Si consiglia di reinstallare il software."));
+        // The window stays as it was.
+        QCOMPARE(frmPassword->txtPassword->text(), QStringLiteral("ravenquillotto"));
+        QVERIFY(frmPassword->isVisible());
+    }
+
+    void okNeedsAPassword()
+    {
+        activate(frmPassword);
+        QVERIFY(!frmPassword->cmdOK->isEnabled());
+        QTest::keyClicks(frmPassword->txtPassword, "   ");
+        QVERIFY(!frmPassword->cmdOK->isEnabled());
+        QTest::keyClick(frmPassword->txtPassword, Qt::Key_Return);
+        QVERIFY(m_ui->messages->shown.isEmpty());
+        QTest::keyClicks(frmPassword->txtPassword, "x");
+        QVERIFY(frmPassword->cmdOK->isEnabled());
+        auto* eff = frmPassword->findChild<QFrame*>("effPassword");
+        QVERIFY(eff && eff->isVisible());
+        frmPassword->cmdOK->setFocus();
+        QVERIFY(!eff->isVisible());
+        shot(frmPassword, "login");
+    }
+
+    void passwordChange()
+    {
+        activate(frmPassword);
+        QTest::mouseClick(frmPassword->btnCambiaPassword, Qt::LeftButton);
+        QVERIFY(!frmPassword->isVisible());
+        activate(frmCambiaPassword);
+        auto* w = frmCambiaPassword;
+        QVERIFY(w->txtPasswordOld->hasFocus());
+        QVERIFY(!w->cmdOK->isEnabled());
+
+        // Enter goes round the fields and never presses OK.
+        QTest::keyClicks(w->txtPasswordOld, "ravenquillotto");
+        QTest::keyClick(w->txtPasswordOld, Qt::Key_Return);
+        QVERIFY(w->txtPasswordNew->hasFocus());
+        QTest::keyClicks(w->txtPasswordNew, "  nuova Chiave1 ");
+        QTest::keyClick(w->txtPasswordNew, Qt::Key_Return);
+        QVERIFY(w->txtConferma->hasFocus());
+        QVERIFY(!w->cmdOK->isEnabled());
+        QTest::keyClicks(w->txtConferma, "nuova chiave1");
+        QVERIFY(w->cmdOK->isEnabled());
+        QTest::keyClick(w->txtConferma, Qt::Key_Return);
+        QVERIFY(w->txtPasswordOld->hasFocus());
+        QVERIFY(m_ui->messages->shown.isEmpty());
+        shot(w, "cambia_password");
+
+        // Confirmation differing in letter case is refused.
+        QTest::mouseClick(w->cmdOK, Qt::LeftButton);
+        QCOMPARE(m_ui->messages->texts().last(),
+                 QStringLiteral("Attenzione: la nuova password non è stata confermata correttamente. "
+                                "E' necessario reinserire entrambi i valori."));
+        QVERIFY(w->txtPasswordNew->text().isEmpty() && w->txtConferma->text().isEmpty());
+        QVERIFY(w->txtPasswordNew->hasFocus());
+
+        QTest::keyClicks(w->txtPasswordNew, "  nuova Chiave1 ");
+        QTest::keyClicks(w->txtConferma, "nuova Chiave1");
+        QTest::mouseClick(w->cmdOK, Qt::LeftButton);
+        QCOMPARE(m_ui->messages->texts().last(), QStringLiteral("Modifica della password completata con successo."));
+        // Stored upper case, blanks around dropped, the blank inside kept.
+        QCOMPARE(readPasswordFile(),
+                 "[Accesso]\r\nValore=" + Crypt::ScrambleText("NUOVA CHIAVE1").toLatin1() + "\r\n");
+        // Back at the login, empty, which now takes the new password in any case.
+        QVERIFY(!w->isVisible());
+        QVERIFY(frmPassword->isVisible());
+        QVERIFY(frmPassword->txtPassword->text().isEmpty());
+        QTest::keyClicks(frmPassword->txtPassword, "Nuova chiavE1");
+        QTest::mouseClick(frmPassword->cmdOK, Qt::LeftButton);
+        QVERIFY(frmAvvio->isVisible());
+    }
+
+    void passwordChangeRefusals()
+    {
+        activate(frmCambiaPassword);
+        auto* w = frmCambiaPassword;
+        QTest::keyClicks(w->txtPasswordOld, "sbagliata");
+        QTest::keyClicks(w->txtPasswordNew, "a");
+        QTest::keyClicks(w->txtConferma, "a");
+        QTest::mouseClick(w->cmdOK, Qt::LeftButton);
+        QCOMPARE(m_ui->messages->texts().last(), QStringLiteral("Attenzione: vecchia password errata."));
+        QVERIFY(w->txtPasswordOld->text().isEmpty() && w->txtPasswordOld->hasFocus());
+        QCOMPARE(w->txtPasswordNew->text(), QStringLiteral("a"));
+
+        // A damaged file: the reinstall message, the window stays open.
+        writePasswordFile("[Accesso]\r\nValore=QQ\r\n");
+        QTest::keyClicks(w->txtPasswordOld, "x");
+        QTest::mouseClick(w->cmdOK, Qt::LeftButton);
+        QCOMPARE(m_ui->messages->texts().last(),
+                 QStringLiteral("Attenzione: si è verificato un errore durante la procedura di modifica della "
+                                "password. Si consiglia di reinstallare il software."));
+        QVERIFY(w->isVisible());
+        QCOMPARE(readPasswordFile(), QByteArray("[Accesso]\r\nValore=QQ\r\n"));
+
+        // "Chiudi" returns to the login window.
+        QTest::mouseClick(w->cmdEsci, Qt::LeftButton);
+        QVERIFY(!w->isVisible());
+        QVERIFY(frmPassword->isVisible());
+    }
+
+    void mainMenu()
+    {
+        activate(frmAvvio);
+        shot(frmAvvio, "menu");
+        for (const char* name : {"btnAnagrafica", "btnTessera", "btnTessere", "btnScadenzario", "btnRegistro"})
+            QVERIFY2(!frmAvvio->findChild<QPushButton*>(name)->isEnabled(), name);
+        QCOMPARE(frmAvvio->findChild<QPushButton*>("btnRiepilogo")->text(), QStringLiteral("CALENDARIO TURNI"));
+
+        // About: the e-mail link, enclosed in double quotes.
+        m_ui->onModal = [](QDialog& d) {
+            shot(&d, QString::fromLatin1(d.metaObject()->className()));
+            if (auto* link = d.findChild<LinkLabel*>("lnkWeb"))
+                emit link->clicked();
+            return int(QDialog::Accepted);
+        };
+        QTest::mouseClick(frmAvvio->findChild<QToolButton*>("imgInfo"), Qt::LeftButton);
+        QTest::mouseClick(frmAvvio->findChild<QToolButton*>("imgCopyright"), Qt::LeftButton);
+        QCOMPARE(m_ui->modals, (QStringList{"TfrmInfo", "TfrmSplash"}));
+        QCOMPARE(m_ui->shell->opened,
+                 (QStringList{"\"mailto:info@norvalis.it?subject=Software Norvalis 2.0&body=Salve, desidererei "
+                              "avere le seguenti informazioni sul software in oggetto:\"",
+                              "https://www.norvalis.it"}));
+
+        // The shift calendar goes through the year chooser; the menu hides.
+        QTest::mouseClick(frmAvvio->findChild<QPushButton*>("btnRiepilogo"), Qt::LeftButton);
+        QVERIFY(frmMenuRegistro->isVisible());
+        QVERIFY(!frmAvvio->isVisible());
+        frmMenuRegistro->close();
+        QVERIFY(frmAvvio->isVisible());
+
+        QTest::mouseClick(frmAvvio->findChild<QToolButton*>("imgEsci"), Qt::LeftButton);
+        QVERIFY(!frmAvvio->isVisible());
+    }
+
+    void helpWindow()
+    {
+        QStringList seen;
+        m_ui->onModal = [&seen](QDialog& d) {
+            auto& help = static_cast<TfrmGuida&>(d);
+            d.show();
+            seen << help.lblTitolo->text();
+            seen << QString::number(d.width()) + "x" + QString::number(d.height());
+            if (seen.size() == 2) {
+                shot(&d, "guida");
+                QTest::mouseClick(help.lnkWeb, Qt::LeftButton);
+            }
+            if (!help.txtGuida->toPlainText().contains("ravenquillotto"))
+                seen << "no password in the text";
+            return int(QDialog::Accepted);
+        };
+        activate(frmAvvio);
+        for (int i = 0; i < 2; ++i)
+            QTest::mouseClick(frmAvvio->findChild<QToolButton*>("imgGuida"), Qt::LeftButton);
+        QCOMPARE(seen, (QStringList{"Uno sguardo a Norvalis 2.0.", "676x598", "Uno sguardo a Norvalis 2.0.",
+                                    "676x598"}));
+        QCOMPARE(m_ui->shell->opened, QStringList{"\"" + AppDir::path() + "Guida.pdf\""});
+        QVERIFY(HelpTexts::topic("avvio").body.contains(QStringLiteral("ravenquillotto")));
+    }
+
+    void yearChooser()
+    {
+        Clock::set(QDateTime(QDate(2025, 12, 31), QTime(23, 59, 59)));
+        activate(frmMenuRegistro);
+        QCOMPARE(frmMenuRegistro->txtAnnoFatture->text(), QStringLiteral("2025"));
+        QCOMPARE(frmMenuRegistro->lblMemory->text(), QStringLiteral("avvio"));
+        QVERIFY(frmMenuRegistro->txtAnnoFatture->hasFocus());
+        shot(frmMenuRegistro, "menuregistro");
+        frmMenuRegistro->close();
+
+        Clock::set(QDateTime(QDate(2026, 1, 1), QTime(0, 0, 1)));
+        activate(frmMenuRegistro);
+        QCOMPARE(frmMenuRegistro->txtAnnoFatture->text(), QStringLiteral("2026"));
+        QCOMPARE(frmMenuRegistro->txtAnnoSet->text(), QStringLiteral("2026"));
+
+        // Only digits get in; Tab is discarded too.
+        QLineEdit* year = frmMenuRegistro->txtAnnoFatture;
+        QTest::keyClick(year, Qt::Key_Backspace);
+        QTest::keyClick(year, Qt::Key_Backspace);
+        QTest::keyClicks(year, "a-b ");
+        QTest::keyClick(year, Qt::Key_Tab);
+        QCOMPARE(year->text(), QStringLiteral("20"));
+        QVERIFY(year->hasFocus());
+        QTest::keyClicks(year, "2");
+        QTest::keyClick(year, Qt::Key_Return);
+        QVERIFY(frmMenuRegistro->btnApriFatture->hasFocus());
+        QTest::mouseClick(frmMenuRegistro->btnApriFatture, Qt::LeftButton);
+        QCOMPARE(m_ui->messages->texts(), QStringList{"Attenzione: indicare l'anno solare utilizzando quattro cifre."});
+        QCOMPARE(m_ui->messages->shown.first().kind, MessageKind::Warning);
+        QVERIFY(year->hasFocus());
+        QVERIFY(frmMenuRegistro->isVisible());
+
+        QTest::keyClicks(year, "4");
+        QTest::mouseClick(frmMenuRegistro->btnApriFatture, Qt::LeftButton);
+        QCOMPARE(frmMenuRegistro->lblMemory->text(), QStringLiteral("registro"));
+        QCOMPARE(frmMenuRegistro->chosenArchive(), AppDir::path() + "2024.ore");
+        QCOMPARE(frmMenuRegistro->chosenCaption(), QStringLiteral(" Norvalis 2.0 - Programmazione turni anno 2024"));
+        QVERIFY(!frmMenuRegistro->isVisible());
+        QVERIFY(frmAvvio->isVisible());  // until the shift screens exist
+
+        activate(frmMenuRegistro);
+        QTest::mouseClick(frmMenuRegistro->btnApriAnnoSet, Qt::LeftButton);
+        QCOMPARE(frmMenuRegistro->lblMemory->text(), QStringLiteral("settimanale"));
+        QCOMPARE(frmMenuRegistro->chosenArchive(), AppDir::path() + "2026.set");
+    }
+
+    void datePicker()
+    {
+        // A stand-in for the member screen with its expiry field.
+        QWidget screen;
+        screen.setObjectName("frmAnagrafica");
+        auto* expiry = new QLineEdit(&screen);
+        expiry->setObjectName("txtDataScade");
+        screen.show();
+
+        Clock::set(QDateTime(QDate(2025, 3, 5), QTime(10, 0)));
+        {
+            TfrmCalendario picker(&screen);
+            QCOMPARE(picker.calAppuntamenti->selectedDate(), QDate(2025, 3, 5));
+            picker.setCallerCode("datascade");
+            picker.show();
+            shot(&picker, "calendario");
+            QTest::mouseClick(picker.btnImportaData, Qt::LeftButton);
+            QCOMPARE(expiry->text(), QStringLiteral("05/03/2025"));
+            QCOMPARE(picker.result(), int(QDialog::Accepted));
+        }
+        {
+            expiry->clear();
+            TfrmCalendario picker(&screen);
+            picker.setCallerCode("scadenza");  // no screen uses it
+            picker.show();
+            QTest::mouseClick(picker.btnImportaData, Qt::LeftButton);
+            QVERIFY(picker.isVisible());
+            QVERIFY(expiry->text().isEmpty());
+            QTest::mouseClick(picker.btnAnnulla, Qt::LeftButton);
+            QVERIFY(!picker.isVisible());
+            QVERIFY(expiry->text().isEmpty());
+        }
+        Clock::set(QDateTime(QDate(2025, 3, 6), QTime(10, 0)));
+        TfrmCalendario again(&screen);
+        QCOMPARE(again.calAppuntamenti->selectedDate(), QDate(2025, 3, 6));
+    }
+
+    void hintBarAndEnterChain()
+    {
+        QWidget screen;
+        auto* panInfo = new QLabel("Pronto.", &screen);
+        auto* first = new QLineEdit(&screen);
+        first->setObjectName("txtUno");
+        auto* second = new QLineEdit(&screen);
+        second->setObjectName("txtDue");
+        second->move(0, 40);
+        panInfo->move(0, 100);
+        screen.resize(300, 200);
+        auto* hints = new HintBar(panInfo, &screen);
+        hints->add({{"txtUno", "Primo campo."}, {"txtDue", "Secondo campo."}});
+        EnterChain::install(&screen, {"txtUno", "txtDue"});
+        QCOMPARE(panInfo->text(), QStringLiteral("Pronto."));  // the design-time text first
+        activate(&screen);
+
+        QTest::mouseMove(second, QPoint(5, 5));
+        QCOMPARE(panInfo->text(), QStringLiteral("Secondo campo."));
+        QMouseEvent move(QEvent::MouseMove, QPointF(250, 180), QPointF(250, 180), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(&screen, &move);
+        QVERIFY(panInfo->text().isEmpty());
+
+        first->setFocus();
+        QTest::keyClick(first, Qt::Key_Return);
+        QVERIFY(second->hasFocus());
+        QTest::keyClick(second, Qt::Key_Enter);
+        QVERIFY(first->hasFocus());
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, EnterChain::install(&screen, {"txtTre"}));
+    }
+
+    void strictDates_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("plain") << "05/03/2025" << true;
+        QTest::newRow("leap day") << "29/02/2024" << true;
+        QTest::newRow("no such day") << "31/02/2024" << false;
+        QTest::newRow("not a leap year") << "29/02/2023" << false;
+        QTest::newRow("short form") << "5/3/2025" << false;
+        QTest::newRow("blank") << " 05/03/2025" << false;
+        QTest::newRow("dashes") << "05-03-2025" << false;
+    }
+    void strictDates()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QCOMPARE(Dates::isDate(text), valid);
+        if (valid)
+            QCOMPARE(Dates::format(*Dates::parse(text)), text);
+        QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"

@@ -1,0 +1,97 @@
+#pragma once
+// Doubles of the desktop services: they record what a window asked for and
+// answer from a script, so tests never block in a real dialog.
+
+#include "app/ui/services.h"
+
+#include <QDialog>
+#include <QList>
+#include <QStringList>
+
+#include <functional>
+
+struct ShownMessage {
+    MessageKind kind;
+    QString text;
+    MessageButtons buttons;
+};
+
+class FakeMessages : public MessageService {
+public:
+    QList<ShownMessage> shown;
+    QList<MessageAnswer> answers;  // taken in turn; when empty, OK or Yes
+
+    MessageAnswer show(QWidget*, MessageKind kind, const QString& text, MessageButtons buttons) override
+    {
+        shown.push_back({kind, text, buttons});
+        if (!answers.isEmpty())
+            return answers.takeFirst();
+        return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    }
+    QStringList texts() const
+    {
+        QStringList t;
+        for (const auto& m : shown)
+            t << m.text;
+        return t;
+    }
+};
+
+class FakeFileDialogs : public FileDialogService {
+public:
+    struct Request {
+        QString title, filter, proposedName, defaultExtension;
+        bool save;
+    };
+    QList<Request> requests;
+    QStringList names;  // answers in turn; empty = cancelled
+
+    QString openFile(QWidget*, const QString& title, const QString& filter) override
+    {
+        requests.push_back({title, filter, {}, {}, false});
+        return names.isEmpty() ? QString() : names.takeFirst();
+    }
+    QString saveFile(QWidget*, const QString& title, const QString& filter, const QString& proposedName,
+                     const QString& defaultExtension) override
+    {
+        requests.push_back({title, filter, proposedName, defaultExtension, true});
+        return names.isEmpty() ? QString() : names.takeFirst();
+    }
+};
+
+class FakeShell : public ShellService {
+public:
+    QStringList opened;
+    void open(const QString& command) override { opened << command; }
+};
+
+// Installs the doubles for its lifetime. A modal dialog is handed to
+// `onModal` (when set), which may drive it; its result is returned.
+class UiDoubles {
+public:
+    FakeMessages* messages = new FakeMessages;
+    FakeFileDialogs* files = new FakeFileDialogs;
+    FakeShell* shell = new FakeShell;
+    QStringList modals;  // the class names of the dialogs run modally
+    std::function<int(QDialog&)> onModal;
+
+    UiDoubles()
+    {
+        Services::setMessages(std::unique_ptr<MessageService>(messages));
+        Services::setFileDialogs(std::unique_ptr<FileDialogService>(files));
+        Services::setShell(std::unique_ptr<ShellService>(shell));
+        Services::setModalRunner([this](QDialog& dialog) {
+            modals << QString::fromLatin1(dialog.metaObject()->className());
+            return onModal ? onModal(dialog) : int(QDialog::Rejected);
+        });
+    }
+    ~UiDoubles()
+    {
+        Services::setMessages(nullptr);
+        Services::setFileDialogs(nullptr);
+        Services::setShell(nullptr);
+        Services::setModalRunner(nullptr);
+    }
+    UiDoubles(const UiDoubles&) = delete;
+    UiDoubles& operator=(const UiDoubles&) = delete;
+};
