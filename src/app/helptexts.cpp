@@ -1,0 +1,262 @@
+#include "app/helptexts.h"
+
+#include <QStringList>
+
+#include <initializer_list>
+#include <stdexcept>
+
+namespace HelpTexts {
+
+namespace {
+
+Topic make(const char* id, const char* title, std::initializer_list<const char*> paragraphs)
+{
+    QStringList body;
+    for (const char* p : paragraphs)
+        body << QString::fromUtf8(p);
+    return {QString::fromLatin1(id), QString::fromUtf8(title), body.join(ParagraphBreak)};
+}
+
+// One entry per screen, in the order of the manual. A new screen adds its
+// entry here and calls topic() with its id.
+QList<Topic> buildTable()
+{
+    return {
+        make("avvio", "Uno sguardo a Norvalis 2.0.", {
+            "Benvenuti in Norvalis 2.0, il programma pensato per la segreteria di un circolo, di "
+            "un'associazione, di un'azienda o di qualunque altro ente. Con Norvalis 2.0 si tiene "
+            "l'archivio dei soci, si stampano le tessere di riconoscimento con la fotografia, si "
+            "tengono sotto controllo le scadenze dei pagamenti e gli appuntamenti e si organizzano gli "
+            "orari di servizio e i turni di lavoro. Dal menu principale si raggiungono le sei aree di "
+            "lavoro descritte qui di seguito: per aprirne una basta fare clic sulla sua immagine o "
+            "sulla barra con il suo nome, posta sotto l'immagine. Quando si chiude un'area di lavoro "
+            "si torna sempre a questo menu.",
+
+            "ARCHIVIO SOCI: è l'anagrafica dei soci, una scheda per ogni tessera. Di ogni socio si "
+            "registrano cognome e nome, la carica ricoperta, la data e il luogo di nascita, la "
+            "residenza, i titoli di studio, i recapiti (telefoni di casa, dell'ufficio e cellulare, "
+            "fax, e-mail e recapito preferenziale), il codice fiscale, la partita IVA, il numero e la "
+            "scadenza della carta di credito, l'IBAN con l'intestatario del conto, il numero della "
+            "tessera con la data di rilascio e la data di scadenza, i giorni di preavviso per il "
+            "rinnovo e le annotazioni; una tessera non più valida si può segnare come annullata. A "
+            "ogni socio si può associare una fotografia, caricata da un file o scattata con la "
+            "webcam, e fino a tre file allegati (per esempio la copia di un documento d'identità o "
+            "un modulo firmato), ciascuno con la propria descrizione. Le schede si scorrono con le "
+            "frecce, si cercano per uno o più campi, si stampano come scheda anagrafica e si esportano "
+            "in un foglio di calcolo di Microsoft Excel. L'elenco delle tessere in attesa di rinnovo "
+            "mostra i soci la cui tessera è ormai in scadenza, e a ciascuno si può mandare una e-mail "
+            "di avviso con il proprio programma di posta. Appositi pulsanti verificano il codice "
+            "fiscale, la partita IVA (indicando l'ufficio che l'ha attribuita), il numero della carta "
+            "di credito (indicandone il circuito) e l'IBAN.",
+
+            "STAMPA TESSERA SINGOLA: compone e stampa una tessera di riconoscimento alla volta, nel "
+            "formato delle carte di credito (ID-1, 86 × 54 mm). Il nome del socio, la carica, il "
+            "numero della tessera, le date di rilascio e di scadenza e la fotografia si importano "
+            "dall'archivio dei soci; sulla tessera compaiono inoltre il nome dell'ente o "
+            "dell'associazione, due righe di sottotitolo (per esempio l'indirizzo e il telefono), una "
+            "nota in fondo alla tessera e il logo, che si impostano in questa stessa area e restano "
+            "memorizzati. Prima di stampare si può indicare di quanti millimetri spostare la tessera "
+            "verso il basso e verso destra e se stampare il foglio in verticale o in orizzontale, così "
+            "che la tessera cada esattamente al suo posto su una stampante per tessere, su un foglio "
+            "A4 o su un cartoncino: il programma ricorda queste scelte per le stampe successive. "
+            "L'anteprima mostra la tessera prima della stampa.",
+
+            "STAMPA PIU' TESSERE: prepara un foglio A4 con un massimo di nove tessere, disposte su "
+            "tre file di tre, da stampare in una volta sola e poi ritagliare. Ogni tessera si compila "
+            "importando un socio dall'archivio, con la sua fotografia; il nome, i sottotitoli, la nota "
+            "e il logo dell'ente sono quelli impostati nell'area STAMPA TESSERA SINGOLA. Le tessere si "
+            "possono cancellare una per una o tutte insieme, e il foglio si controlla nell'anteprima "
+            "prima di stamparlo. Quello che si compone in quest'area non viene memorizzato: resta "
+            "nelle tessere finché l'area è aperta.",
+
+            "SCADENZARIO PAGAMENTI: raccoglie le scadenze dei pagamenti e gli appuntamenti, in un "
+            "archivio distinto per ogni anno solare. Di ogni scadenza si registrano chi deve pagare "
+            "e a chi, la causale, il giorno e l'ora, gli importi, gli anticipi, la rateazione, le "
+            "modalità di pagamento, gli estremi della ricevuta, quanti giorni prima si desidera "
+            "essere avvisati, se l'appuntamento è ancora da confermare e se il pagamento è già stato "
+            "effettuato; i dati di chi paga si possono riprendere dall'archivio dei soci. Ogni volta "
+            "che si apre lo scadenzario, il programma controlla le scadenze dell'anno in corso: se "
+            "qualcuna rientra nel periodo di preavviso, lo segnala con un'immagine e un avviso sonoro "
+            "e permette di aprire l'elenco delle scadenze imminenti. Sono disponibili gli elenchi "
+            "degli appuntamenti da confermare, dei pagamenti da effettuare e di quelli effettuati, e "
+            "gli elenchi delle scadenze di un giorno o di un mese scelti sul calendario; le scadenze "
+            "si possono inoltre cercare, stampare una per una come scheda ed esportare, insieme agli "
+            "elenchi, in un foglio di calcolo di Microsoft Excel.",
+
+            "IMPOSTAZIONE ORARI: raccoglie gli schemi degli orari di servizio, dai quali si "
+            "costruiscono poi le tabelle dei turni. Ogni schema ha un nome che lo identifica, il "
+            "periodo e la sede in cui vale, le disposizioni organizzative, fino a dodici fasce orarie "
+            "(ciascuna con l'ora di inizio, l'ora di fine e l'attività da svolgere), le annotazioni e "
+            "fino a tre file allegati. Gli schemi si cercano, si stampano e si esportano in un foglio "
+            "di calcolo di Microsoft Excel.",
+
+            "CALENDARIO TURNI: organizza i turni di lavoro in tabelle giornaliere e settimanali, "
+            "raccolte in un archivio per ogni anno solare; all'apertura si scrive l'anno e si sceglie "
+            "il tipo di programmazione. La tabella giornaliera riguarda un giorno e ha dodici fasce "
+            "orarie, ciascuna con l'ora di inizio, l'ora di fine, l'attività e gli addetti; la tabella "
+            "settimanale riguarda una settimana e indica, per ognuna delle dodici fasce orarie, gli "
+            "addetti di ciascun giorno dal lunedì alla domenica. Le fasce orarie e i dati della sede "
+            "si riprendono da uno schema dell'area IMPOSTAZIONE ORARI, i nomi degli addetti della "
+            "tabella giornaliera dall'archivio dei soci. Le tabelle si cercano e si stampano; quelle "
+            "giornaliere si esportano anche in un foglio di calcolo di Microsoft Excel.",
+
+            "Le piccole icone del menu principale completano i comandi: la guida apre questa finestra "
+            "di aiuto, dalla quale si può aprire anche il manuale completo in formato PDF; le "
+            "informazioni mostrano i dati del programma e l'indirizzo a cui chiedere assistenza; i "
+            "crediti ricordano chi ha realizzato il programma; l'uscita chiude Norvalis 2.0. Ogni area "
+            "di lavoro ha una propria icona della guida, che spiega nel dettaglio la schermata aperta, "
+            "e in basso nella finestra una riga che descrive in breve il comando su cui si trova il "
+            "puntatore del mouse.",
+
+            "Tutti i dati si trovano in file conservati nella cartella del programma: l'archivio dei "
+            "soci con le loro fotografie, la cartella Documenti_Allegati con i file allegati, gli "
+            "archivi annuali delle scadenze e dei turni, l'archivio degli orari di servizio, i dati "
+            "dell'ente con le impostazioni di stampa, il logo e i fogli di calcolo esportati. Non c'è "
+            "alcun database da installare né alcun collegamento in rete. Per non perdere il lavoro "
+            "svolto conviene copiare spesso l'intera cartella del programma su un altro disco o su una "
+            "chiavetta USB, e farne sempre una copia prima di reinstallare o aggiornare il programma.",
+
+            "L'accesso al programma è protetto da un'unica password, che dovrebbe essere lunga almeno "
+            "otto caratteri. Al primo accesso la password è \"ravenquillotto\" e le lettere si possono "
+            "digitare indifferentemente in maiuscolo o in minuscolo. Subito dopo l'installazione è "
+            "bene sostituirla con una password personale, con il pulsante \"Cambia password\" della "
+            "finestra di accesso. Reinstallando il programma si ripristina la password del primo "
+            "accesso.",
+        }),
+
+        make("menuregistro", "Applicazione Calendario Turni.", {
+            "In questo ambiente si programmano i turni di lavoro in base a un calendario giornaliero "
+            "oppure settimanale. Le tabelle dei turni sono raccolte per anno solare: ogni anno ha un "
+            "archivio per le tabelle giornaliere e uno per le tabelle settimanali, che il programma "
+            "crea da sé la prima volta che quell'anno viene aperto.",
+
+            "Per lavorare sulle tabelle giornaliere si scrive l'anno solare, con quattro cifre, nel "
+            "campo \"Anno:\" sotto la voce \"Programmazione turni giornaliera:\" e si preme il pulsante "
+            "\"Apri\" che gli sta accanto. Una tabella giornaliera riguarda un giorno e una sede: per "
+            "ciascuna delle dodici fasce orarie indica l'ora di inizio, l'ora di fine, l'attività da "
+            "svolgere e gli addetti, i cui nomi si possono riprendere dall'archivio dei soci.",
+
+            "Per le tabelle settimanali si scrive l'anno nel campo \"Anno:\" sotto la voce "
+            "\"Programmazione turni settimanale:\" e si preme il relativo pulsante \"Apri\". Una tabella "
+            "settimanale riguarda una settimana, dalla data di inizio alla data di fine, e ha dodici "
+            "fasce orarie, ciascuna con l'ora di inizio, l'ora di fine e una casella degli addetti per "
+            "ogni giorno, dal lunedì alla domenica.",
+
+            "Quando la finestra si apre, entrambi i campi propongono l'anno in corso. Nei campi si "
+            "possono scrivere soltanto cifre, e il tasto Invio porta al pulsante \"Apri\". Se l'anno non "
+            "è scritto con quattro cifre il programma lo segnala e non apre nulla. In tutte e due le "
+            "tabelle le fasce orarie e i dati della sede si possono importare da uno schema dell'area "
+            "IMPOSTAZIONE ORARI.",
+
+            "L'icona di uscita chiude questa finestra e riporta al menu principale. Anche chiudendo la "
+            "schermata delle tabelle dei turni si torna al menu principale.",
+        }),
+
+        make("password", "Cambia password.", {
+            "Questa finestra sostituisce la password di accesso al programma. Si apre con il pulsante "
+            "\"Cambia password\" della finestra di accesso, prima di entrare nel programma; quando si "
+            "chiude si torna alla finestra di accesso, dove si può entrare subito con la nuova "
+            "password.",
+
+            "Nel campo \"Vecchia password:\" si scrive la password in uso; nei campi \"Nuova password:\" "
+            "e \"Conferma nuova password:\" si scrive due volte, allo stesso modo, la nuova password. "
+            "Il pulsante OK si attiva quando tutti e tre i campi sono compilati, e il tasto Invio passa "
+            "da un campo al successivo. Il pulsante \"Chiudi\" chiude la finestra senza cambiare nulla.",
+
+            "Se la vecchia password è errata, oppure se la nuova password e la conferma non "
+            "coincidono, il programma lo segnala e chiede di scriverle di nuovo. Nel confronto fra la "
+            "nuova password e la conferma contano anche le maiuscole e le minuscole: le due vanno "
+            "scritte in modo identico.",
+
+            "Le lettere della password vengono registrate in maiuscolo: per questo, una volta "
+            "cambiata, la password funziona digitata indifferentemente in maiuscolo o in minuscolo. "
+            "Fanno eccezione le lettere accentate, che vanno digitate sempre come la prima volta. Gli "
+            "spazi all'inizio e alla fine vengono ignorati, quelli in mezzo invece contano. Si "
+            "consiglia una password di almeno otto caratteri, facile da ricordare per chi la usa e "
+            "difficile da indovinare per gli altri.",
+
+            "Chi dimentica la password può reinstallare il programma: la reinstallazione ripristina "
+            "la password del primo accesso, indicata nella guida del menu principale, e lascia i dati "
+            "al loro posto.",
+        }),
+    };
+}
+
+QString escaped(const QString& text)
+{
+    return text.toHtmlEscaped();
+}
+
+}  // namespace
+
+const QList<Topic>& all()
+{
+    static const QList<Topic> table = buildTable();
+    return table;
+}
+
+const Topic& topic(const QString& id)
+{
+    for (const Topic& t : all()) {
+        if (t.id == id)
+            return t;
+    }
+    throw std::invalid_argument("unknown help topic: " + id.toStdString());
+}
+
+QString manualHtml()
+{
+    return manualHtml(all());
+}
+
+QString manualHtml(const QList<Topic>& topics)
+{
+    const QString product = QStringLiteral("Norvalis 2.0");
+    const QString subtitle = QStringLiteral("Guida all'utilizzo del software");
+
+    QString html;
+    html += QStringLiteral(
+        "<!DOCTYPE html>\n<html lang=\"it\">\n<head>\n<meta charset=\"utf-8\">\n<title>%1 - %2</title>\n"
+        "<style>\n"
+        "body { font-family: 'Times New Roman', serif; font-size: 12pt; }\n"
+        "h1, h2, p.prodotto, p.sottotitolo, p.descrizione, p.voce { font-family: Arial, sans-serif; }\n"
+        "h1 { font-size: 18pt; font-weight: bold; color: #8b0a1a; margin-top: 0; margin-bottom: 18px; }\n"
+        "h2 { font-size: 18pt; font-weight: bold; margin-top: 0; margin-bottom: 24px; }\n"
+        "p { margin-top: 0; margin-bottom: 12px; text-align: justify; line-height: 125%; }\n"
+        "p.prodotto { font-size: 40pt; font-weight: bold; text-align: center; "
+        "margin-bottom: 16px; color: #8b0a1a; }\n"
+        "p.sottotitolo { font-size: 20pt; text-align: center; margin-bottom: 40px; }\n"
+        "p.descrizione { font-size: 13pt; text-align: center; }\n"
+        "p.voce { font-size: 12pt; text-align: left; margin-bottom: 10px; }\n"
+        "a { color: #000000; text-decoration: none; }\n"
+        ".nuova { page-break-before: always; }\n"
+        "</style>\n</head>\n<body>\n")
+                .arg(escaped(product), escaped(subtitle));
+
+    // Title page.
+    html += QStringLiteral("<p class=\"prodotto\">%1</p>\n").arg(escaped(product));
+    html += QStringLiteral("<p class=\"sottotitolo\">%1</p>\n").arg(escaped(subtitle));
+    html += QStringLiteral("<p class=\"descrizione\">%1</p>\n")
+                .arg(escaped(QStringLiteral("Il programma per la segreteria di circoli, associazioni ed enti")));
+
+    // Table of contents: one line per topic, numbered, linking to its heading.
+    html += QStringLiteral("<h2 class=\"nuova\">Indice</h2>\n");
+    for (int i = 0; i < topics.size(); ++i) {
+        html += QStringLiteral("<p class=\"voce\"><a href=\"#%1\">%2. %3</a></p>\n")
+                    .arg(escaped(topics[i].id), QString::number(i + 1), escaped(topics[i].title));
+    }
+
+    // The topics, each on a page of its own.
+    for (int i = 0; i < topics.size(); ++i) {
+        const Topic& t = topics[i];
+        html += QStringLiteral("<h1 class=\"nuova\"><a name=\"%1\"></a>%2. %3</h1>\n")
+                    .arg(escaped(t.id), QString::number(i + 1), escaped(t.title));
+        for (const QString& paragraph : t.body.split(ParagraphBreak))
+            html += QStringLiteral("<p>%1</p>\n").arg(escaped(paragraph));
+    }
+
+    html += QStringLiteral("</body>\n</html>\n");
+    return html;
+}
+
+}  // namespace HelpTexts
