@@ -3,6 +3,8 @@
 #include "storage/appdir.h"
 #include "storage/textfield.h"
 
+#include <QUrl>
+
 namespace YearChoice {
 
 QString yearText(const QDate& today)
@@ -26,6 +28,22 @@ QString screenCaption(const QString& typed)
 }
 
 }  // namespace YearChoice
+
+namespace ShellOpen {
+
+QUrl urlFor(const QString& command)
+{
+    QString target = command.trimmed();
+    if (target.size() >= 2 && target.startsWith(QLatin1Char('"')) && target.endsWith(QLatin1Char('"')))
+        target = target.mid(1, target.size() - 2);
+    const QUrl url(target, QUrl::TolerantMode);
+    // A one-letter scheme is a Windows drive ("C:"), and a path is never an address.
+    if (url.scheme().size() > 1 && !target.startsWith(QLatin1Char('/')))
+        return url;
+    return QUrl::fromLocalFile(target);
+}
+
+}  // namespace ShellOpen
 
 namespace DatePicker {
 

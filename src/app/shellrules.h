@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QUrl>
 
 #include <optional>
 
@@ -21,6 +22,15 @@ QString archivePath(const QString& typed, const char* extension);
 QString screenCaption(const QString& typed);
 
 }  // namespace YearChoice
+
+namespace ShellOpen {
+
+// What the desktop is asked to open for a shell command: the text without
+// its enclosing double quotes, as a web or mailto: address when it has a
+// scheme, otherwise as a local file or folder.
+QUrl urlFor(const QString& command);
+
+}  // namespace ShellOpen
 
 namespace DatePicker {
 

@@ -2,6 +2,7 @@
 #include "app/dates.h"
 #include "app/helptexts.h"
 #include "app/password.h"
+#include "app/shellrules.h"
 #include "app/ui/formkit.h"
 #include "app/ui/frmavvio.h"
 #include "app/ui/frmcalendario.h"
@@ -435,6 +436,24 @@ private slots:
         QTest::keyClick(second, Qt::Key_Enter);
         QVERIFY(first->hasFocus());
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, EnterChain::install(&screen, {"txtTre"}));
+    }
+
+    void shellTargets_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QUrl>("url");
+        QTest::newRow("quoted file") << "\"/opt/norvalis/Guida.pdf\"" << QUrl::fromLocalFile("/opt/norvalis/Guida.pdf");
+        QTest::newRow("file with blanks") << "\"/home/a b/Documenti_Allegati/x y.pdf\""
+                                          << QUrl::fromLocalFile("/home/a b/Documenti_Allegati/x y.pdf");
+        QTest::newRow("web") << "https://www.norvalis.it" << QUrl("https://www.norvalis.it");
+        QTest::newRow("quoted mailto") << "\"mailto:info@norvalis.it?subject=Software Norvalis 2.0\""
+                                       << QUrl("mailto:info@norvalis.it?subject=Software Norvalis 2.0");
+    }
+    void shellTargets()
+    {
+        QFETCH(QString, command);
+        QFETCH(QUrl, url);
+        QCOMPARE(ShellOpen::urlFor(command), url);
     }
 
     void strictDates_data()

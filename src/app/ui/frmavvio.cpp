@@ -60,6 +60,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent)
                                banner);
     purpose->setObjectName(QStringLiteral("lblSottotitolo"));
     purpose->setFont(QFont(QStringLiteral("Arial"), 11));
+    purpose->setWordWrap(true);
     purpose->setStyleSheet(QStringLiteral("color: #EAF2F8; background: transparent;"));
 
     const QSize iconSize(40, 40);

@@ -1,9 +1,10 @@
 #include "app/ui/services.h"
 
+#include "app/shellrules.h"
+
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -88,16 +89,7 @@ public:
 
 class DesktopShell : public ShellService {
 public:
-    void open(const QString& command) override
-    {
-        QString target = command.trimmed();
-        if (target.size() >= 2 && target.startsWith(QLatin1Char('"')) && target.endsWith(QLatin1Char('"')))
-            target = target.mid(1, target.size() - 2);
-        const QUrl url(target, QUrl::TolerantMode);
-        const QString scheme = url.scheme().toLower();
-        const bool isUrl = scheme.size() > 1 && !QFileInfo(target).isAbsolute();  // "C:" is not a scheme
-        QDesktopServices::openUrl(isUrl ? url : QUrl::fromLocalFile(target));
-    }
+    void open(const QString& command) override { QDesktopServices::openUrl(ShellOpen::urlFor(command)); }
 };
 
 std::unique_ptr<MessageService>& messageSlot()
