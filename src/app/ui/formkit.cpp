@@ -1,5 +1,7 @@
 #include "app/ui/formkit.h"
 
+#include "app/dates.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QFrame>
@@ -205,6 +207,31 @@ QToolButton* pictureButton(const QString& objectName, const QString& icon, QSize
     button->setCursor(Qt::PointingHandCursor);
     button->setToolTip(toolTip);
     return button;
+}
+
+void prepareWindow(QWidget* window, const QString& caption, Frame frame, Background background)
+{
+    Dates::applyProcessSettings();
+    window->setWindowTitle(caption);
+    if (frame == Frame::NoBorderIcons)
+        removeBorderIcons(window);
+    if (background == Background::White) {
+        QPalette palette = window->palette();
+        palette.setColor(QPalette::Window, Qt::white);
+        window->setPalette(palette);
+        window->setAutoFillBackground(true);
+    }
+}
+
+QLabel* logoBand(QWidget* parent, QSize logoSize)
+{
+    auto* band = new QLabel(parent);
+    band->setObjectName(QStringLiteral("imgBanda"));
+    band->setPixmap(picture(QStringLiteral(":/icons/logo.svg"), logoSize));
+    band->setAlignment(Qt::AlignCenter);
+    band->setStyleSheet(QStringLiteral("background: #F3F6FA; border-bottom: 2px solid #E8871E;"));
+    band->setFixedHeight(logoSize.height() + 16);
+    return band;
 }
 
 void centre(QWidget* window, const QWidget* over)

@@ -94,6 +94,15 @@ QToolButton* pictureButton(const QString& objectName, const QString& icon, QSize
 // centred in it with its proportions kept, or stretched to fill it.
 QPixmap picture(const QString& icon, QSize size, Qt::AspectRatioMode mode = Qt::KeepAspectRatio);
 
+enum class Frame { Normal, NoBorderIcons };
+enum class Background { White, Default };
+// What every window does when it is made: the process-wide date and number
+// settings, its caption, its title-bar buttons and its background.
+void prepareWindow(QWidget* window, const QString& caption, Frame frame = Frame::Normal,
+                   Background background = Background::White);
+// The band with the product's logo at the top of the help, about and credits windows.
+QLabel* logoBand(QWidget* parent, QSize logoSize);
+
 // Centres a top-level window on the screen, or on `over` when given.
 void centre(QWidget* window, const QWidget* over = nullptr);
 // Turns off the title-bar buttons: the window can only be closed by its own controls.

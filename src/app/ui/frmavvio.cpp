@@ -38,11 +38,8 @@ protected:
 
 TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent)
 {
-    Dates::applyProcessSettings();
-    setWindowTitle(QStringLiteral(" Norvalis 2.0"));
-    setAttribute(Qt::WA_StyledBackground);
+    prepareWindow(this, QStringLiteral(" Norvalis 2.0"));
     setStyleSheet(QStringLiteral(
-        "TfrmAvvio { background: white; }"
         "QPushButton[area=\"true\"] { background: #1F4E79; color: white; border: none; border-radius: 4px;"
         "  font: bold 11pt 'Arial'; padding: 8px 10px; }"
         "QPushButton[area=\"true\"]:hover { background: #2E8B8B; }"

@@ -14,9 +14,7 @@
 
 TfrmCalendario::TfrmCalendario(QWidget* parent) : QDialog(parent)
 {
-    Dates::applyProcessSettings();
-    setWindowTitle(QStringLiteral(" Importazione data"));
-    removeBorderIcons(this);
+    prepareWindow(this, QStringLiteral(" Importazione data"), Frame::NoBorderIcons, Background::Default);
 
     auto* prompt = new QLabel(QStringLiteral("Importare una data:"), this);
     prompt->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));

@@ -19,11 +19,7 @@
 
 TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent) : QWidget(parent)
 {
-    Dates::applyProcessSettings();
-    setWindowTitle(QStringLiteral(" Cambia password"));
-    removeBorderIcons(this);
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("TfrmCambiaPassword { background: white; }"));
+    prepareWindow(this, QStringLiteral(" Cambia password"), Frame::NoBorderIcons);
 
     auto* top = new QLabel(this);
     top->setPixmap(picture(QStringLiteral(":/icons/password.svg"), QSize(64, 64)));

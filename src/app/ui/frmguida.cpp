@@ -18,18 +18,8 @@ constexpr QSize HelpSize(676, 598);
 
 TfrmGuida::TfrmGuida(QWidget* parent) : QDialog(parent)
 {
-    Dates::applyProcessSettings();
-    setWindowTitle(QStringLiteral(" Guida all'utilizzo del software"));
-    removeBorderIcons(this);
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("TfrmGuida { background: white; }"));
-
-    auto* band = new QLabel(this);
-    band->setObjectName(QStringLiteral("imgBanda"));
-    band->setPixmap(picture(QStringLiteral(":/icons/logo.svg"), QSize(300, 80)));
-    band->setAlignment(Qt::AlignCenter);
-    band->setStyleSheet(QStringLiteral("background: #F3F6FA; border-bottom: 2px solid #E8871E;"));
-    band->setFixedHeight(96);
+    prepareWindow(this, QStringLiteral(" Guida all'utilizzo del software"), Frame::NoBorderIcons);
+    QLabel* band = logoBand(this, QSize(300, 80));
 
     lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));

@@ -20,16 +20,8 @@ namespace {
 // The common frame of both windows: logo band, a text, a link row, "Chiudi".
 QVBoxLayout* frame(QDialog* dialog, const QString& title, const QString& html, QPushButton*& close)
 {
-    dialog->setWindowTitle(title);
-    removeBorderIcons(dialog);
-    dialog->setAttribute(Qt::WA_StyledBackground);
-    dialog->setStyleSheet(QStringLiteral("QDialog { background: white; }"));
-
-    auto* band = new QLabel(dialog);
-    band->setPixmap(picture(QStringLiteral(":/icons/logo.svg"), QSize(320, 96)));
-    band->setAlignment(Qt::AlignCenter);
-    band->setStyleSheet(QStringLiteral("background: #F3F6FA; border-bottom: 2px solid #E8871E;"));
-    band->setFixedHeight(112);
+    prepareWindow(dialog, title, Frame::NoBorderIcons);
+    QLabel* band = logoBand(dialog, QSize(320, 96));
 
     auto* text = new QLabel(html, dialog);
     text->setWordWrap(true);
@@ -80,7 +72,6 @@ void finish(QDialog* dialog, QVBoxLayout* inner, QWidget* linkRow, QPushButton* 
 
 TfrmInfo::TfrmInfo(QWidget* parent) : QDialog(parent)
 {
-    Dates::applyProcessSettings();
     QVBoxLayout* inner = frame(
         this, QStringLiteral(" Informazioni su Norvalis 2.0"),
         QStringLiteral("<p style='font-size:15pt; color:#1F4E79;'><b>Norvalis 2.0</b></p>"
@@ -104,7 +95,6 @@ TfrmInfo::TfrmInfo(QWidget* parent) : QDialog(parent)
 
 TfrmSplash::TfrmSplash(QWidget* parent) : QDialog(parent)
 {
-    Dates::applyProcessSettings();
     QVBoxLayout* inner = frame(
         this, QStringLiteral(" Crediti"),
         QStringLiteral("<p style='font-size:15pt; color:#1F4E79;'><b>Norvalis 2.0</b></p>"

@@ -67,10 +67,7 @@ QFrame* yearPanel(QWidget* parent, const QString& heading, const QString& icon, 
 
 TfrmMenuRegistro::TfrmMenuRegistro(QWidget* parent) : QWidget(parent)
 {
-    Dates::applyProcessSettings();
-    setWindowTitle(QStringLiteral(" Norvalis 2.0 - Calendario Turni"));
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("TfrmMenuRegistro { background: white; }"));
+    prepareWindow(this, QStringLiteral(" Norvalis 2.0 - Calendario Turni"));
 
     txtAnnoFatture = new QLineEdit(this);
     txtAnnoFatture->setObjectName(QStringLiteral("txtAnnoFatture"));

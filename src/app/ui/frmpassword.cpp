@@ -21,11 +21,7 @@
 
 TfrmPassword::TfrmPassword(QWidget* parent) : QWidget(parent)
 {
-    Dates::applyProcessSettings();
-    setWindowTitle(QStringLiteral(" Norvalis 2.0 - Accesso"));
-    removeBorderIcons(this);
-    setStyleSheet(QStringLiteral("TfrmPassword { background: white; }"));
-    setAttribute(Qt::WA_StyledBackground);
+    prepareWindow(this, QStringLiteral(" Norvalis 2.0 - Accesso"), Frame::NoBorderIcons);
 
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("imgLogo"));
