@@ -120,8 +120,10 @@ QList<Topic> buildTable()
             "otto caratteri. Al primo accesso la password è \"ravenquillotto\" e le lettere si possono "
             "digitare indifferentemente in maiuscolo o in minuscolo. Subito dopo l'installazione è "
             "bene sostituirla con una password personale, con il pulsante \"Cambia password\" della "
-            "finestra di accesso. Reinstallando il programma si ripristina la password del primo "
-            "accesso.",
+            "finestra di accesso. La password è conservata nel file unins000.dll della cartella del "
+            "programma: chi la dimentica può cancellare quel file e reinstallare il programma, che "
+            "ripristina la password del primo accesso. Un aggiornamento o una reinstallazione non "
+            "toccano invece una password personale ancora leggibile.",
         }),
 
         make("menuregistro", "Applicazione Calendario Turni.", {
@@ -152,6 +154,48 @@ QList<Topic> buildTable()
             "schermata delle tabelle dei turni si torna al menu principale.",
         }),
 
+        make("anagrafica", "Archivio Soci.", {
+            "L'Archivio Soci tiene una scheda per ogni tessera: i dati del socio, la sua fotografia e fino "
+            "a tre file allegati. La schermata si apre sempre su una scheda nuova, vuota, con la data di "
+            "rilascio di oggi e zero giorni di preavviso. La riga in basso descrive il comando su cui si "
+            "trova il puntatore del mouse.",
+
+            "Il tasto Invio porta da un campo al successivo. Per la data di rilascio e la data di scadenza "
+            "basta premere un tasto qualsiasi nel campo: si apre il calendario, da cui si importa la data; "
+            "i tasti Backspace e Canc svuotano il campo. Nelle province si può scegliere la sigla "
+            "dall'elenco o scriverla; le lettere diventano maiuscole da sole, come nel sesso, nel codice "
+            "fiscale e nell'IBAN. I giorni di preavviso, la carta di credito e la partita IVA accettano "
+            "soltanto cifre.",
+
+            "Per salvare una scheda sono necessari il cognome e nome del socio, la data di rilascio, la "
+            "data di scadenza, che non può essere anteriore a quella di rilascio, e i giorni di "
+            "preavviso. Con \"Salva\" una scheda nuova si aggiunge in fondo all'archivio e ne compare "
+            "la posizione fra le frecce; una scheda già in archivio viene aggiornata. Le frecce mostrano "
+            "la prima, la precedente, la successiva e l'ultima scheda: le modifiche non salvate vanno "
+            "perse. \"Nuovo\" prepara una scheda vuota. Le schede non si cancellano: la tessera di un "
+            "socio che non rinnova si contrassegna come \"Tessera annullata\" e non compare più nelle "
+            "ricerche.",
+
+            "La fotografia si carica da un file JPEG o bitmap con \"Carica foto\" oppure si scatta con "
+            "la webcam; si può salvarne una copia, vederla a tutto schermo o cancellarla. Viene "
+            "registrata insieme alla scheda, a ogni salvataggio.",
+
+            "Con \"Allega\" si associano alla scheda fino a tre file qualsiasi, per esempio un documento "
+            "d'identità digitalizzato, ciascuno con una descrizione: il programma ne conserva una copia "
+            "nella cartella Documenti_Allegati e li apre con il pulsante \"Apri\". Gli allegati entrano "
+            "in archivio quando si salva la scheda.",
+
+            "I pulsanti accanto al codice fiscale, alla partita IVA, alla carta di credito e all'IBAN ne "
+            "controllano la correttezza; un codice fiscale fatto di sole cifre viene controllato come "
+            "partita IVA. Accanto all'indirizzo e-mail, un pulsante scrive un messaggio al socio e "
+            "\"Invia avviso scadenza\" prepara nel programma di posta un promemoria per il rinnovo della "
+            "tessera, con i dati della scheda.",
+
+            "Dalla barra in alto si cercano le schede per i loro campi, si stampa la scheda del socio "
+            "con la sua anteprima, si vede l'elenco delle tessere in attesa di rinnovo e si esporta "
+            "l'archivio in un foglio di calcolo di Microsoft Excel.",
+        }),
+
         make("password", "Cambia password.", {
             "Questa finestra sostituisce la password di accesso al programma. Si apre con il pulsante "
             "\"Cambia password\" della finestra di accesso, prima di entrare nel programma; quando si "
@@ -175,9 +219,10 @@ QList<Topic> buildTable()
             "consiglia una password di almeno otto caratteri, facile da ricordare per chi la usa e "
             "difficile da indovinare per gli altri.",
 
-            "Chi dimentica la password può reinstallare il programma: la reinstallazione ripristina "
-            "la password del primo accesso, indicata nella guida del menu principale, e lascia i dati "
-            "al loro posto.",
+            "Chi dimentica la password può cancellare il file unins000.dll nella cartella del programma "
+            "e reinstallare il programma: la reinstallazione ripristina la password del primo accesso, "
+            "indicata nella guida del menu principale, e lascia i dati al loro posto. Lo stesso avviene "
+            "se il file della password risulta danneggiato.",
         }),
     };
 }

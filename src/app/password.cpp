@@ -30,8 +30,16 @@ bool storePassword(const QString& filePath, const QString& password, QString* er
 bool installFirstAccess(const QString& directory, QString* error)
 {
     const QString path = QDir(directory).filePath(QLatin1String(FileName));
-    if (QFileInfo::exists(path))
-        return true;
+    // A file that holds a password is never touched. One that holds none, or a
+    // damaged value, locks everybody out: it gets the first-access password,
+    // which is what the message about a damaged file tells users to reinstall for.
+    if (QFileInfo::exists(path)) {
+        try {
+            if (!storedPassword(path).isEmpty())
+                return true;
+        } catch (const Crypt::ConversionError&) {
+        }
+    }
     if (!QDir().mkpath(directory)) {
         if (error)
             *error = QStringLiteral("impossibile creare la cartella %1").arg(directory);

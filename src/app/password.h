@@ -16,8 +16,10 @@ inline constexpr const char* FirstAccessPassword = "ravenquillotto";
 QString storedPassword(const QString& filePath);
 // Scrambles `password` as given and writes it. Returns false on failure.
 bool storePassword(const QString& filePath, const QString& password, QString* error = nullptr);
-// Puts the file with the upper-case first-access password into `directory`
-// unless a file of that name is already there. Returns false on failure.
+// Puts the upper-case first-access password into the file in `directory`
+// unless the file there already holds a readable password (an existing
+// password is never overwritten; a missing file, a missing key or a damaged
+// value is). Other lines of the file are kept. Returns false on failure.
 bool installFirstAccess(const QString& directory, QString* error = nullptr);
 
 // A typed password as it is compared and stored: the letters a-z upper-cased

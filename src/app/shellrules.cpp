@@ -30,12 +30,49 @@ QString screenCaption(const QString& typed)
 }  // namespace YearChoice
 
 namespace ShellOpen {
+namespace {
+
+// A mailto: link is handed over unencoded ("?subject=Rinnovo tessera&body=
+// Gentilissimo Sig. Rossi & Figli, ..."). The desktop needs a real URL, so
+// each part is percent-encoded; a header's value runs up to the next
+// "&header=", so an "&" inside a name stays in the text it belongs to.
+QUrl mailUrl(const QString& link)
+{
+    const QString rest = link.mid(7);  // after "mailto:"
+    const qsizetype question = rest.indexOf(QLatin1Char('?'));
+    QByteArray encoded = "mailto:" + QUrl::toPercentEncoding(question < 0 ? rest : rest.left(question), "@");
+    if (question >= 0) {
+        const QString query = rest.mid(question + 1);
+        static const QStringList headers{QStringLiteral("subject"), QStringLiteral("body"), QStringLiteral("cc"),
+                                         QStringLiteral("bcc"), QStringLiteral("to")};
+        // Where each "&header=" begins, in order.
+        QList<qsizetype> starts{0};
+        for (qsizetype at = query.indexOf(QLatin1Char('&')); at >= 0; at = query.indexOf(QLatin1Char('&'), at + 1))
+            for (const QString& h : headers)
+                if (QStringView(query).mid(at + 1).startsWith(h + QLatin1Char('='), Qt::CaseInsensitive))
+                    starts << at + 1;
+        starts << query.size() + 1;
+        QByteArrayList parts;
+        for (qsizetype i = 0; i + 1 < starts.size(); ++i) {
+            const QString part = query.mid(starts[i], starts[i + 1] - 1 - starts[i]);
+            const qsizetype eq = part.indexOf(QLatin1Char('='));
+            parts << (eq < 0 ? QUrl::toPercentEncoding(part)
+                             : QUrl::toPercentEncoding(part.left(eq)) + '=' + QUrl::toPercentEncoding(part.mid(eq + 1)));
+        }
+        encoded += '?' + parts.join('&');
+    }
+    return QUrl::fromEncoded(encoded, QUrl::StrictMode);
+}
+
+}  // namespace
 
 QUrl urlFor(const QString& command)
 {
     QString target = command.trimmed();
     if (target.size() >= 2 && target.startsWith(QLatin1Char('"')) && target.endsWith(QLatin1Char('"')))
         target = target.mid(1, target.size() - 2);
+    if (target.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive))
+        return mailUrl(target);
     const QUrl url(target, QUrl::TolerantMode);
     // A one-letter scheme is a Windows drive ("C:"), and a path is never an address.
     if (url.scheme().size() > 1 && !target.startsWith(QLatin1Char('/')))

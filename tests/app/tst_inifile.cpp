@@ -127,6 +127,13 @@ private slots:
         QVERIFY(PasswordFile::installFirstAccess(dir.path()));
         QCOMPARE(readAll(path), QByteArray("[Accesso]\r\nValore=1B\r\n"));
         QCOMPARE(PasswordFile::storedPassword(path), QStringLiteral("A"));
+
+        // A damaged value or a file without the key holds no password: it gets the first one.
+        for (const QByteArray& locked : {QByteArray("[Accesso]\r\nValore=ZZ\r\n"), QByteArray("; vuoto\r\n")}) {
+            writeAll(path, locked);
+            QVERIFY(PasswordFile::installFirstAccess(dir.path()));
+            QCOMPARE(PasswordFile::storedPassword(path), QStringLiteral("RAVENQUILLOTTO"));
+        }
     }
 
     void damagedPasswordValue()

@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QUrlQuery>
 #include <QToolButton>
 #include <QtTest>
 
@@ -109,8 +110,10 @@ private slots:
 
     void windowsAreCreatedOnceInOrder()
     {
-        QCOMPARE(createdWindows(), (QStringList{"frmPassword", "frmAvvio", "frmCalendario", "frmCambiaPassword",
-                                                "frmGuida", "frmInfo", "frmSplash", "frmMenuRegistro"}));
+        QCOMPARE(createdWindows(),
+                 (QStringList{"frmPassword", "frmAvvio", "frmAllegaCartella", "frmAnagrafica", "frmCalendario",
+                              "frmCambiaPassword", "frmCarta", "frmCodFisc", "frmGuida", "frmIban", "frmInfo",
+                              "frmPartitaIva", "frmSplash", "frmZoom", "frmMenuRegistro", "frmWebCam"}));
         QCOMPARE(frmPassword->windowTitle(), QStringLiteral(" Norvalis 2.0 - Accesso"));
         QVERIFY(!(frmPassword->windowFlags() & Qt::WindowCloseButtonHint));
     }
@@ -268,7 +271,7 @@ private slots:
     {
         activate(frmAvvio);
         shot(frmAvvio, "menu");
-        for (const char* name : {"btnAnagrafica", "btnTessera", "btnTessere", "btnScadenzario", "btnRegistro"})
+        for (const char* name : {"btnTessera", "btnTessere", "btnScadenzario", "btnRegistro"})
             QVERIFY2(!frmAvvio->findChild<QPushButton*>(name)->isEnabled(), name);
         QCOMPARE(frmAvvio->findChild<QPushButton*>("btnRiepilogo")->text(), QStringLiteral("CALENDARIO TURNI"));
 
@@ -447,13 +450,28 @@ private slots:
                                           << QUrl::fromLocalFile("/home/a b/Documenti_Allegati/x y.pdf");
         QTest::newRow("web") << "https://www.norvalis.it" << QUrl("https://www.norvalis.it");
         QTest::newRow("quoted mailto") << "\"mailto:info@norvalis.it?subject=Software Norvalis 2.0\""
-                                       << QUrl("mailto:info@norvalis.it?subject=Software Norvalis 2.0");
+                                       << QUrl("mailto:info@norvalis.it?subject=Software%20Norvalis%202.0");
     }
     void shellTargets()
     {
         QFETCH(QString, command);
         QFETCH(QUrl, url);
         QCOMPARE(ShellOpen::urlFor(command), url);
+    }
+
+    void mailLinksReachTheMailProgramWhole()
+    {
+        const QUrl url = ShellOpen::urlFor(QString::fromUtf8(
+            "\"mailto:rossi@example.it?subject=Rinnovo tessera&body=Gentilissimo Sig. Rossi & Figli, "
+            "tessera n. 12/A+, città.\""));
+        QVERIFY(url.isValid());
+        QCOMPARE(url.scheme(), QStringLiteral("mailto"));
+        QCOMPARE(url.path(), QStringLiteral("rossi@example.it"));
+        const QUrlQuery query(url);
+        QCOMPARE(query.queryItemValue("subject", QUrl::FullyDecoded), QStringLiteral("Rinnovo tessera"));
+        QCOMPARE(query.queryItemValue("body", QUrl::FullyDecoded),
+                 QString::fromUtf8("Gentilissimo Sig. Rossi & Figli, tessera n. 12/A+, città."));
+        QVERIFY(!url.toEncoded().contains(' '));
     }
 
     void strictDates_data()

@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -86,6 +87,9 @@ QFrame* FocusHighlight::attach(QWidget* field, const QString& name)
 
 void FocusHighlight::follow()
 {
+    // Layouts may move the field into another parent after the highlight is made.
+    if (m_frame->parentWidget() != m_field->parentWidget())
+        m_frame->setParent(m_field->parentWidget());
     m_frame->setGeometry(m_field->geometry().adjusted(-4, -4, 4, 4));
     m_frame->stackUnder(m_field);
 }
@@ -103,6 +107,7 @@ bool FocusHighlight::eventFilter(QObject* watched, QEvent* event)
             break;
         case QEvent::Move:
         case QEvent::Resize:
+        case QEvent::ParentChange:
             follow();
             break;
         default:
@@ -136,6 +141,49 @@ bool EnterChain::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+void DigitKeys::install(QWidget* field)
+{
+    field->installEventFilter(new DigitKeys(field));
+}
+
+bool DigitKeys::discards(const QKeyEvent* key)
+{
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        return false;
+    default:
+        break;
+    }
+    const QString text = key->text();
+    const bool digit = text.size() == 1 && text.at(0) >= u'0' && text.at(0) <= u'9'
+                       && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    return !digit;
+}
+
+bool DigitKeys::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && discards(static_cast<QKeyEvent*>(event)))
+        return true;
+    return QObject::eventFilter(watched, event);
+}
+
+void normaliseOnEdit(QLineEdit* field, std::function<QString(const QString&)> rule)
+{
+    QObject::connect(field, &QLineEdit::textEdited, field, [field, rule = std::move(rule)](const QString& text) {
+        const QString normal = rule(text);
+        if (normal == text)
+            return;
+        const int cursor = field->cursorPosition();
+        field->setText(normal);
+        field->setCursorPosition(std::min<int>(cursor, int(normal.size())));
+    });
 }
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent)

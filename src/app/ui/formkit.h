@@ -9,6 +9,11 @@
 #include <QStringList>
 #include <QToolButton>
 
+#include <functional>
+
+class QKeyEvent;
+class QLineEdit;
+
 class QFrame;
 
 // Writes a control's one-line hint into the screen's hint bar when the mouse
@@ -67,6 +72,27 @@ private:
     explicit EnterChain(QWidget* window) : QObject(window) {}
     QList<QWidget*> m_chain;
 };
+
+// Key filter of the digits-only fields: digits, Backspace, Delete, Left and
+// Right pass; Enter and Return pass on to whoever moves the focus; every
+// other key (Tab, Home, End, letters) is discarded.
+class DigitKeys : public QObject {
+    Q_OBJECT
+public:
+    static void install(QWidget* field);
+    // True for a key press such a field discards.
+    static bool discards(const QKeyEvent* key);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    using QObject::QObject;
+};
+
+// Rewrites an edit field's text after every keystroke (trimming,
+// upper-casing), keeping the cursor where it was.
+void normaliseOnEdit(QLineEdit* field, std::function<QString(const QString&)> rule);
 
 // An underlined link: orange while the mouse is pressed on it, dark blue
 // otherwise; emits clicked() on release over it.

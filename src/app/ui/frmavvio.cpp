@@ -7,6 +7,7 @@
 #include "app/ui/frmmenuregistro.h"
 #include "app/ui/services.h"
 #include "app/ui/windows.h"
+#include "members/ui/frmanagrafica.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -82,7 +83,8 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent)
         bannerLayout->addWidget(b);
 
     const Area areas[] = {
-        {"imgAnagrafica", "btnAnagrafica", "ARCHIVIO SOCI", "area_anagrafica", nullptr},
+        {"imgAnagrafica", "btnAnagrafica", "ARCHIVIO SOCI", "area_anagrafica",
+         []() -> QWidget* { return frmAnagrafica; }},
         {"imgTessera", "btnTessera", "STAMPA TESSERA SINGOLA", "area_tessera", nullptr},
         {"imgTessere", "btnTessere", "STAMPA PIU' TESSERE", "area_tessere", nullptr},
         {"imgScadenzario", "btnScadenzario", "SCADENZARIO PAGAMENTI", "area_scadenzario", nullptr},

@@ -177,23 +177,11 @@ bool TfrmMenuRegistro::eventFilter(QObject* watched, QEvent* event)
 {
     if ((watched == txtAnnoFatture || watched == txtAnnoSet) && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        switch (key->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             (watched == txtAnnoFatture ? btnApriFatture : btnApriAnnoSet)->setFocus();
             return true;
-        case Qt::Key_Backspace:
-        case Qt::Key_Delete:
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-            return false;
-        default: {
-            const QString text = key->text();
-            const bool digit = text.size() == 1 && text.at(0) >= u'0' && text.at(0) <= u'9'
-                               && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-            return !digit;  // anything but a digit is discarded
         }
-        }
+        return DigitKeys::discards(key);
     }
     return QWidget::eventFilter(watched, event);
 }

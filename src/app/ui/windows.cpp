@@ -7,15 +7,33 @@
 #include "app/ui/frminfo.h"
 #include "app/ui/frmmenuregistro.h"
 #include "app/ui/frmpassword.h"
+#include "checks/ui/frmcarta.h"
+#include "checks/ui/frmcodfisc.h"
+#include "checks/ui/frmiban.h"
+#include "checks/ui/frmpartitaiva.h"
+#include "members/ui/frmallegacartella.h"
+#include "members/ui/frmanagrafica.h"
+#include "members/ui/frmwebcam.h"
+#include "members/ui/frmzoom.h"
+
+#include <QImage>
 
 TfrmPassword* frmPassword = nullptr;
 TfrmAvvio* frmAvvio = nullptr;
+TfrmAllegaCartella* frmAllegaCartella = nullptr;
+TfrmAnagrafica* frmAnagrafica = nullptr;
 TfrmCalendario* frmCalendario = nullptr;
 TfrmCambiaPassword* frmCambiaPassword = nullptr;
+TfrmCarta* frmCarta = nullptr;
+TfrmCodFisc* frmCodFisc = nullptr;
 TfrmGuida* frmGuida = nullptr;
+TfrmIban* frmIban = nullptr;
 TfrmInfo* frmInfo = nullptr;
+TfrmPartitaIva* frmPartitaIva = nullptr;
 TfrmSplash* frmSplash = nullptr;
+TfrmZoom* frmZoom = nullptr;
 TfrmMenuRegistro* frmMenuRegistro = nullptr;
+TfrmWebCam* frmWebCam = nullptr;
 
 namespace {
 
@@ -25,10 +43,10 @@ QStringList& order()
     return names;
 }
 
-template <typename Window>
-void create(Window*& global, const char* name)
+template <typename Window, typename... Args>
+void create(Window*& global, const char* name, Args&&... args)
 {
-    global = new Window();
+    global = new Window(std::forward<Args>(args)...);
     global->setObjectName(QLatin1String(name));
     order() << QLatin1String(name);
 }
@@ -49,22 +67,38 @@ void createWindows()
     // take their places in it as they are added.
     create(frmPassword, "frmPassword");
     create(frmAvvio, "frmAvvio");
+    create(frmAllegaCartella, "frmAllegaCartella");
+    create(frmAnagrafica, "frmAnagrafica");
     create(frmCalendario, "frmCalendario");
     create(frmCambiaPassword, "frmCambiaPassword");
+    create(frmCarta, "frmCarta");
+    create(frmCodFisc, "frmCodFisc");
     create(frmGuida, "frmGuida");
+    create(frmIban, "frmIban");
     create(frmInfo, "frmInfo");
+    create(frmPartitaIva, "frmPartitaIva");
     create(frmSplash, "frmSplash");
+    create(frmZoom, "frmZoom", QImage());
     create(frmMenuRegistro, "frmMenuRegistro");
+    create(frmWebCam, "frmWebCam", nullptr);
 }
 
 void destroyWindows()
 {
+    destroy(frmWebCam);
     destroy(frmMenuRegistro);
+    destroy(frmZoom);
     destroy(frmSplash);
+    destroy(frmPartitaIva);
     destroy(frmInfo);
+    destroy(frmIban);
     destroy(frmGuida);
+    destroy(frmCodFisc);
+    destroy(frmCarta);
     destroy(frmCambiaPassword);
     destroy(frmCalendario);
+    destroy(frmAnagrafica);
+    destroy(frmAllegaCartella);
     destroy(frmAvvio);
     destroy(frmPassword);
     order().clear();

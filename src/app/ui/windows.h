@@ -7,21 +7,37 @@
 
 class TfrmPassword;
 class TfrmAvvio;
+class TfrmAllegaCartella;
+class TfrmAnagrafica;
 class TfrmCalendario;
 class TfrmCambiaPassword;
+class TfrmCarta;
+class TfrmCodFisc;
 class TfrmGuida;
+class TfrmIban;
 class TfrmInfo;
+class TfrmPartitaIva;
 class TfrmSplash;
+class TfrmZoom;
 class TfrmMenuRegistro;
+class TfrmWebCam;
 
 extern TfrmPassword* frmPassword;
 extern TfrmAvvio* frmAvvio;
+extern TfrmAllegaCartella* frmAllegaCartella;
+extern TfrmAnagrafica* frmAnagrafica;
 extern TfrmCalendario* frmCalendario;
 extern TfrmCambiaPassword* frmCambiaPassword;
+extern TfrmCarta* frmCarta;
+extern TfrmCodFisc* frmCodFisc;
 extern TfrmGuida* frmGuida;
+extern TfrmIban* frmIban;
 extern TfrmInfo* frmInfo;
+extern TfrmPartitaIva* frmPartitaIva;
 extern TfrmSplash* frmSplash;
+extern TfrmZoom* frmZoom;
 extern TfrmMenuRegistro* frmMenuRegistro;
+extern TfrmWebCam* frmWebCam;
 
 // Creates every window in the start-up order; the login window is the main one.
 void createWindows();

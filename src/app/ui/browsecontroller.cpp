@@ -1,0 +1,72 @@
+#include "app/ui/browsecontroller.h"
+
+#include "app/ui/formbinding.h"
+#include "app/ui/services.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QWidget>
+
+BrowseController::BrowseController(QWidget* screen, RecordBrowser& browser, QLabel* position, Hooks hooks)
+    : QObject(screen), m_screen(screen), m_browser(browser), m_position(position), m_hooks(std::move(hooks))
+{
+}
+
+void BrowseController::connectToolbar()
+{
+    const std::pair<const char*, void (BrowseController::*)()> buttons[] = {
+        {"cmdNuovo", &BrowseController::newRecord}, {"cmdSalva", &BrowseController::save},
+        {"cmdPrimo", &BrowseController::first},     {"cmdIndietro", &BrowseController::previous},
+        {"cmdAvanti", &BrowseController::next},     {"cmdUltimo", &BrowseController::last},
+    };
+    for (const auto& [name, slot] : buttons)
+        if (auto* b = m_screen->findChild<QAbstractButton*>(QLatin1String(name)))
+            connect(b, &QAbstractButton::clicked, this, slot);
+}
+
+void BrowseController::newRecord()
+{
+    m_browser.reset();
+    FormBinding::clear(m_screen, m_browser.layout());
+    if (m_hooks.clearForNew)
+        m_hooks.clearForNew();
+    m_position->setText(m_browser.positionText());
+}
+
+void BrowseController::save()
+{
+    if (m_hooks.validate && !m_hooks.validate())
+        return;
+    apply(m_browser.save(FormBinding::read(m_screen, m_browser.layout())));
+}
+
+void BrowseController::first() { apply(m_browser.first()); }
+void BrowseController::previous() { apply(m_browser.previous()); }
+void BrowseController::next() { apply(m_browser.next()); }
+void BrowseController::last() { apply(m_browser.last()); }
+void BrowseController::showAt(int position) { apply(m_browser.showAt(position)); }
+
+void BrowseController::apply(const BrowseOutcome& outcome)
+{
+    switch (outcome.kind) {
+    case BrowseOutcome::Kind::Unchanged:
+        return;
+    case BrowseOutcome::Kind::Failed:
+        Ui::error(m_screen, outcome.message);
+        return;
+    case BrowseOutcome::Kind::Shown:
+        FormBinding::fill(m_screen, *outcome.record);
+        if (m_hooks.afterShow)
+            m_hooks.afterShow(*outcome.position);
+        break;
+    case BrowseOutcome::Kind::Saved:
+        if (m_hooks.afterSave)
+            m_hooks.afterSave(*outcome.position);
+        break;
+    case BrowseOutcome::Kind::Empty:
+        break;
+    }
+    m_position->setText(outcome.positionText());
+    if (outcome.notice == BrowseOutcome::Notice::Information)
+        Ui::information(m_screen, outcome.message);
+}

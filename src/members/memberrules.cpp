@@ -1,0 +1,124 @@
+#include "members/memberrules.h"
+
+#include "app/dates.h"
+#include "storage/textfield.h"
+
+namespace members {
+namespace {
+
+QString trimmedText(const FieldTexts& texts, const char* field)
+{
+    return TextField::trimmed(texts.value(QLatin1String(field)));
+}
+
+Refusal warning(const char* field, const QString& message)
+{
+    return {QLatin1String(field), message, Refusal::Box::Warning};
+}
+
+Refusal information(const char* field, const QString& message)
+{
+    return {QLatin1String(field), message, Refusal::Box::InformationOkOnly};
+}
+
+QString missingDate(const QString& which, const QString& text)
+{
+    return QStringLiteral("Attenzione: la data di %1 della tessera %2 non esiste.\n\r\n\r"
+                          "Per poter salvare la scheda è necessario indicare una data valida nel formato gg/mm/aaaa.")
+        .arg(which, text);
+}
+
+// Checks in order: the first field found empty is refused with its message.
+std::optional<Refusal> firstEmpty(const FieldTexts& texts,
+                                  std::initializer_list<std::pair<const char*, const char*>> required)
+{
+    for (const auto& [field, message] : required)
+        if (trimmedText(texts, field).isEmpty())
+            return warning(field, QString::fromUtf8(message));
+    return std::nullopt;
+}
+
+}  // namespace
+
+const QStringList& provinceCodes()
+{
+    static const QStringList codes = QStringLiteral(
+        "AG AL AN AO AP AQ AR AT AV BA BG BI BL BN BO BR BS BT BZ CA CB CE CH CI CL CN CO CR CS CT CZ EE EN FC "
+        "FE FG FI FM FO FR GE GO GR IM IS KR LC LE LI LO LT LU MB MC MD ME MI MN MO MS MT NA NO NU OG OR OT PA "
+        "PC PD PE PG PI PN PO PR PT PU PV PZ RA RC RE RG RI RM RN RO SA SI SO SP SR SS SV TA TE TN TO TP TR TS "
+        "TV UD VA VB VC VE VI VR VT VV").split(QLatin1Char(' '));
+    return codes;
+}
+
+std::optional<Refusal> checkForSave(const FieldTexts& texts)
+{
+    if (auto refusal = firstEmpty(
+            texts, {{"Tesserato", "Attenzione: per salvare la scheda è necessario indicare il nome del tesserato."},
+                    {"DataRil", "Attenzione: per salvare la scheda è necessario indicare la data di rilascio del "
+                                "tesserino."},
+                    {"DataScade", "Attenzione: per salvare la scheda è necessario indicare la data di scadenza del "
+                                  "tesserino."}}))
+        return refusal;
+    const QString release = trimmedText(texts, "DataRil");
+    const QString expiry = trimmedText(texts, "DataScade");
+    const auto releaseDate = Dates::parse(release);
+    if (!releaseDate)
+        return information("DataRil", missingDate(QStringLiteral("rilascio"), release));
+    const auto expiryDate = Dates::parse(expiry);
+    if (!expiryDate)
+        return information("DataScade", missingDate(QStringLiteral("scadenza"), expiry));
+    if (*releaseDate > *expiryDate)
+        return information("DataScade", QStringLiteral("Attenzione: la data di scadenza (%1) non può essere anteriore "
+                                                       "a quella di rilascio della tessera (%2).")
+                                            .arg(expiry, release));
+    return firstEmpty(texts, {{"Preavviso", "Attenzione: per salvare la scheda è necessario indicare i giorni di "
+                                            "preavviso."}});
+}
+
+std::optional<Refusal> checkPlainMail(const FieldTexts& texts)
+{
+    return firstEmpty(texts, {{"Email", "Attenzione: indicare l'indirizzo e-mail del tesserato."}});
+}
+
+QString plainMailCommand(const FieldTexts& texts)
+{
+    return QStringLiteral("\"mailto:") + trimmedText(texts, "Email") + QLatin1Char('"');
+}
+
+std::optional<Refusal> checkRenewalMail(const FieldTexts& texts)
+{
+    return firstEmpty(
+        texts,
+        {{"Tesserato", "Attenzione: per inviare l'avviso è necessario indicare cognome e nome del tesserato."},
+         {"NumTessera", "Attenzione: per inviare l'avviso è necessario indicare il numero della tessera."},
+         {"DataRil", "Attenzione: per inviare l'avviso è necessario indicare la data di rilascio del tesserino."},
+         {"DataScade", "Attenzione: per inviare l'avviso è necessario indicare la data di scadenza del tesserino."},
+         {"Email", "Attenzione: per inviare l'avviso è necessario indicare l'indirizzo e-mail del tesserato."}});
+}
+
+QString renewalMailCommand(const FieldTexts& texts)
+{
+    const QString body =
+        QStringLiteral("Gentilissimo Sig. ") + trimmedText(texts, "Tesserato")
+        + QStringLiteral(", con la presente le ricordiamo che la sua tessera n. ") + trimmedText(texts, "NumTessera")
+        + QStringLiteral(", rilasciata in data ") + trimmedText(texts, "DataRil")
+        + QStringLiteral(" e con scadenza in data ") + trimmedText(texts, "DataScade")
+        + QStringLiteral(", ha bisogno di essere rinnovata. Pertanto, la preghiamo di recarsi con cortese "
+                         "sollecitudine presso i nostri uffici per provvedere al rinnovo. In attesa di un suo "
+                         "riscontro, le porgiamo cordiali saluti.");
+    return QStringLiteral("\"mailto:") + trimmedText(texts, "Email") + QStringLiteral("?subject=Rinnovo tessera&body=")
+           + body + QLatin1Char('"');
+}
+
+TaxCodeWindow taxCodeWindowFor(const QString& fieldText)
+{
+    const QString text = TextField::trimmed(fieldText);
+    if (text.isEmpty())
+        return TaxCodeWindow::TaxCode;
+    for (QChar c : text)
+        if (c < u'0' || c > u'9')
+            return TaxCodeWindow::TaxCode;
+    return TaxCodeWindow::VatNumber;
+}
+
+}  // namespace members

@@ -1,0 +1,40 @@
+#pragma once
+// The member screen's rules: the province codes, the checks before a save,
+// the two e-mails and which check a tax-code field goes to.
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace members {
+
+// The control texts of the screen by field name, as typed (not trimmed).
+using FieldTexts = QHash<QString, QString>;
+
+// The 112 province codes the two drop-downs offer, in their order.
+const QStringList& provinceCodes();
+
+struct Refusal {
+    enum class Box { Warning, InformationOkOnly };
+    QString field;    // the field that takes the focus
+    QString message;
+    Box box;
+};
+
+// The checks of a save, in their order; no value when the record may be written.
+std::optional<Refusal> checkForSave(const FieldTexts& texts);
+
+// The plain e-mail to the member: the refusal, or the shell command.
+std::optional<Refusal> checkPlainMail(const FieldTexts& texts);
+QString plainMailCommand(const FieldTexts& texts);
+// The renewal reminder: checks in order, then the shell command.
+std::optional<Refusal> checkRenewalMail(const FieldTexts& texts);
+QString renewalMailCommand(const FieldTexts& texts);
+
+// A tax-code field of digits only is a company's VAT number.
+enum class TaxCodeWindow { TaxCode, VatNumber };
+TaxCodeWindow taxCodeWindowFor(const QString& fieldText);
+
+}  // namespace members
