@@ -2,6 +2,7 @@
 
 #include "app/crypt.h"
 #include "app/password.h"
+#include "checks/checks.h"
 #include "deadlines/deadlinerecord.h"
 #include "hours/hoursrecord.h"
 #include "members/memberrecord.h"
@@ -12,7 +13,10 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
+#include <utility>
 
 namespace cli {
 namespace {
@@ -30,13 +34,22 @@ const char* const UsageText =
     "                           cartella corrente, poi nella cartella dei dati.\n"
     "  init-password CARTELLA   mette in CARTELLA il file della password di primo\n"
     "                           accesso, se non c'è già; non lo sovrascrive mai\n"
+    "  check TIPO VALORE        controlla VALORE come il pulsante \"Controlla\" della\n"
+    "                           finestra di controllo e ne stampa il messaggio;\n"
+    "                           TIPO: cf (codice fiscale), piva (partita IVA),\n"
+    "                           card (carta di credito), iban. VALORE vale come\n"
+    "                           incollato nel campo: tagliato alla lunghezza massima\n"
+    "                           (16, 11, 30, 27), poi, tranne che per piva, senza\n"
+    "                           spazi ai lati e con a-z in maiuscolo\n"
     "\n"
     "Opzioni:\n"
     "  --data-dir CARTELLA      cartella dei dati (di norma quella del programma;\n"
     "                           anche dalla variabile NORVALIS_DATA_DIR)\n"
     "  -h, --help               mostra questo aiuto\n"
     "\n"
-    "Uscita: 0 riuscito, 1 errore su un file, 2 uso errato.\n";
+    "Uscita: 0 riuscito, 1 errore su un file, 2 uso errato.\n"
+    "Per check: 0 valido, 1 errato, 2 lunghezza sbagliata o campo vuoto (la finestra\n"
+    "resterebbe aperta), 3 carta valida senza messaggio (inizia per 32 o 39).\n";
 
 struct Output {
     std::FILE* out;
@@ -187,6 +200,38 @@ int dump(const QStringList& args, const Output& io)
     return Ok;
 }
 
+// The exit statuses of `check` beyond Ok (valid) and Failure (not valid).
+constexpr int CheckStaysOpen = 2;
+constexpr int CheckNoMessage = 3;
+
+int check(const QStringList& args, const Output& io)
+{
+    if (args.size() != 2)
+        return io.usage(QStringLiteral("check vuole un TIPO e un VALORE"));
+    static const std::pair<const char*, Checks::Field> fields[] = {
+        {"cf", Checks::Field::TaxCode},
+        {"piva", Checks::Field::VatNumber},
+        {"card", Checks::Field::CardNumber},
+        {"iban", Checks::Field::Iban},
+    };
+    const auto named = std::find_if(std::begin(fields), std::end(fields),
+                                    [&args](const auto& f) { return args.at(0) == QLatin1String(f.first); });
+    if (named == std::end(fields))
+        return io.usage(QStringLiteral("tipo di controllo sconosciuto: ") + args.at(0));
+
+    const Checks::Field field = named->second;
+    const Checks::CheckResult result = Checks::check(field, Checks::asPasted(field, args.at(1)));
+    if (result.notice != Checks::Notice::None)
+        io.line(QString(result.message).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    switch (result.verdict) {
+    case Checks::Verdict::Valid: return Ok;
+    case Checks::Verdict::Invalid: return Failure;
+    case Checks::Verdict::StaysOpen: return CheckStaysOpen;
+    case Checks::Verdict::NoMessage: return CheckNoMessage;
+    }
+    return Failure;
+}
+
 int initPassword(const QStringList& args, const Output& io)
 {
     if (args.size() != 1)
@@ -235,6 +280,8 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err)
         return dump(rest, io);
     if (command == QLatin1String("init-password"))
         return initPassword(rest, io);
+    if (command == QLatin1String("check"))
+        return check(rest, io);
     return io.usage(QStringLiteral("comando sconosciuto: ") + command);
 }
 

@@ -61,6 +61,8 @@ private slots:
         QTest::newRow("data-dir without folder") << QStringList{"dump", "x.pro", "--data-dir"} << 2;
         QTest::newRow("unknown kind") << QStringList{"dump", "a.pro", "--kind", "people"} << 2;
         QTest::newRow("kind not in the name") << QStringList{"dump", "archivio.dat"} << 2;
+        QTest::newRow("check without a value") << QStringList{"check", "cf"} << 2;
+        QTest::newRow("unknown check") << QStringList{"check", "isbn", "8804"} << 2;
         QTest::newRow("bad hex") << QStringList{"unscramble", "1G"} << 1;
         QTest::newRow("missing file") << QStringList{"dump", "/nonexistent/Tesserati.pro"} << 1;
     }
@@ -76,6 +78,39 @@ private slots:
             QVERIFY(r.err.contains("Uso: norvalis-cli"));
         else
             QCOMPARE(r.err.count('\n'), 1);  // one clear line
+    }
+
+    void check_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("out");
+        QTest::newRow("valid tax code, typed in lower case")
+            << QStringList{"check", "cf", "rssmra85t10a562s"} << 0
+            << QByteArray("Il codice fiscale digitato \xC3\xA8 VALIDO.\n");
+        QTest::newRow("VAT number, message lines")
+            << QStringList{"check", "piva", "12345678903"} << 0
+            << QByteArray("Il numero di partita IVA digitato risulta VALIDO.\n\n"
+                          "E' stato rilasciato dall'Ufficio IVA del Comune di .\n");
+        QTest::newRow("wrong IBAN") << QStringList{"check", "iban", "IT60X0542811101000000123457"} << 1
+                                    << QByteArray("Attenzione: l'IBAN digitato \xC3\xA8 ERRATO!\n");
+        QTest::newRow("wrong length: the window stays open")
+            << QStringList{"check", "piva", "1234567890"} << 2
+            << QByteArray("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici.\n");
+        QTest::newRow("cut to the field's length") << QStringList{"check", "cf", "RSSMRA85T10A562SXYZ"} << 0
+                                                   << QByteArray("Il codice fiscale digitato \xC3\xA8 VALIDO.\n");
+        QTest::newRow("card beginning 32: no message") << QStringList{"check", "card", "3200000000000002"} << 3
+                                                       << QByteArray();
+    }
+    void check()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QByteArray, out);
+        const Result r = cli(arguments);
+        QCOMPARE(r.status, status);
+        QCOMPARE(r.out, out);
+        QVERIFY2(r.err.isEmpty(), r.err.constData());
     }
 
     void help()
