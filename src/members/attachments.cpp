@@ -1,0 +1,95 @@
+#include "members/attachments.h"
+
+#include "storage/appdir.h"
+#include "storage/textfield.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace attachments {
+
+QString folder()
+{
+    return AppDir::filePath(QLatin1String(FolderName)) + QLatin1Char('/');
+}
+
+QString pathOf(const QString& name)
+{
+    return folder() + name;
+}
+
+bool ensureFolder()
+{
+    return QDir().mkpath(folder());
+}
+
+bool isPlainName(const QString& name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    for (QChar c : name)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') || c.unicode() < 0x20)
+            return false;
+    return true;
+}
+
+std::optional<QString> openCommand(const QString& storedName)
+{
+    const QString name = TextField::trimmed(storedName);
+    if (!isPlainName(name))
+        return std::nullopt;
+    return QLatin1Char('"') + pathOf(name) + QLatin1Char('"');
+}
+
+bool copyIn(const QString& source, const QString& name)
+{
+    if (!isPlainName(name))
+        return false;
+    const QString target = pathOf(name);
+    const QFileInfo from(source);
+    const QFileInfo to(target);
+    if (to.exists() && from.exists() && from.canonicalFilePath() == to.canonicalFilePath())
+        return true;
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 got = in.read(buffer, sizeof buffer);
+        if (got < 0) {
+            out.cancelWriting();
+            return false;
+        }
+        if (got == 0)
+            break;
+        if (out.write(buffer, got) != got) {
+            out.cancelWriting();
+            return false;
+        }
+    }
+    return out.commit();
+}
+
+std::optional<QString> callerWindow(const QString& callerKey)
+{
+    static const struct {
+        const char* key;
+        const char* window;
+    } callers[] = {
+        {"anagrafica", "frmAnagrafica"},
+        {"orari", "frmOrari"},
+        {"turni", "frmTurni"},
+        {"settimanale", "frmSettimanale"},
+    };
+    for (const auto& c : callers)
+        if (callerKey == QLatin1String(c.key))
+            return QString::fromLatin1(c.window);
+    return std::nullopt;
+}
+
+}  // namespace attachments

@@ -1,0 +1,45 @@
+#pragma once
+// Attached files: copies kept in one folder of the application directory,
+// named in the records by their file name alone.
+
+#include <QString>
+
+#include <optional>
+
+namespace attachments {
+
+inline constexpr const char* FolderName = "Documenti_Allegati";
+
+// Application directory + "Documenti_Allegati/".
+QString folder();
+// folder() + name.
+QString pathOf(const QString& name);
+// Creates the folder when it is missing; false when it cannot be made.
+bool ensureFolder();
+
+// A name that stays inside the folder: not empty, no folder part ('/' or
+// '\\'), no drive or stream (':'), not "." or "..", no control characters.
+// Names read from a record may come from a damaged or foreign file.
+bool isPlainName(const QString& name);
+// The shell command that opens the attachment a record names: the folder +
+// the trimmed name in double quotes. No value when the name would open
+// anything but a file of the folder.
+std::optional<QString> openCommand(const QString& storedName);
+
+// Copies `source` into the folder as `name`, replacing a file of that name
+// only with a complete copy. Copying the folder's own file onto itself
+// succeeds without touching it.
+bool copyIn(const QString& source, const QString& name);
+
+inline const QString BrowseTitle = QStringLiteral("Selezionare il file da allegare:");
+inline const QString BrowseFilter = QStringLiteral("Tutti i file (*.*)");
+inline const QString OverwriteQuestion =
+    QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome.")
+    + QStringLiteral("\r\n\r\n") + QStringLiteral("Si vuole sovrascrivere il file esistente?");
+
+// The screen that keeps the attachments of a caller key ("anagrafica" ->
+// "frmAnagrafica", "orari", "turni", "settimanale"); no value for a key no
+// screen uses.
+std::optional<QString> callerWindow(const QString& callerKey);
+
+}  // namespace attachments

@@ -1,0 +1,60 @@
+#include "members/memberphoto.h"
+
+#include "storage/appdir.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QSaveFile>
+
+namespace members {
+
+namespace {
+constexpr int JpegQuality = 90;
+}
+
+QString photoPath(int position)
+{
+    return AppDir::filePath(QString::number(position) + QStringLiteral(".jpg"));
+}
+
+QImage readPicture(const QString& path)
+{
+    // By content: a bitmap saved under a .jpg name by another program still shows.
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    return reader.read();
+}
+
+QImage loadPhoto(int position)
+{
+    return readPicture(photoPath(position));
+}
+
+bool writePhoto(int position, const QImage& photo)
+{
+    return saveJpeg(photoPath(position), photo);
+}
+
+bool saveJpeg(const QString& path, const QImage& photo)
+{
+    if (photo.isNull())
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!photo.save(&file, "JPG", JpegQuality)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QString withJpegExtension(const QString& name)
+{
+    if (name.isEmpty() || !QFileInfo(name).suffix().isEmpty())
+        return name;
+    return name + (name.endsWith(QLatin1Char('.')) ? QStringLiteral("jpg") : QStringLiteral(".jpg"));
+}
+
+}  // namespace members
