@@ -82,6 +82,33 @@ QUrl urlFor(const QString& command)
 
 }  // namespace ShellOpen
 
+namespace FileFilters {
+
+QString forDesktop(const QString& filters)
+{
+    QStringList out;
+    for (const QString& entry : filters.split(QStringLiteral(";;"))) {
+        const qsizetype open = entry.lastIndexOf(QLatin1Char('('));
+        const qsizetype close = entry.lastIndexOf(QLatin1Char(')'));
+        if (open < 0 || close < open) {
+            out << entry;
+            continue;
+        }
+        QStringList patterns;
+        for (QString p : entry.mid(open + 1, close - open - 1).split(QLatin1Char(';'))) {
+            p = p.trimmed();
+            if (p == QLatin1String("*.*"))
+                p = QStringLiteral("*");
+            if (!p.isEmpty())
+                patterns << p;
+        }
+        out << entry.left(open) + QLatin1Char('(') + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+}  // namespace FileFilters
+
 namespace DatePicker {
 
 std::optional<Target> targetFor(const QString& callerCode)

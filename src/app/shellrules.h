@@ -32,6 +32,15 @@ QUrl urlFor(const QString& command);
 
 }  // namespace ShellOpen
 
+namespace FileFilters {
+
+// The program's file filters are written the Windows way,
+// "Immagine JPEG (*.jpg; *.jpeg)" or "Tutti i file (*.*)"; the desktop's
+// file dialogs want the patterns separated by blanks, and "*" for any file.
+QString forDesktop(const QString& filters);
+
+}  // namespace FileFilters
+
 namespace DatePicker {
 
 // Where a caller code sends the chosen date: the window (by its global name)

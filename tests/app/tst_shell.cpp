@@ -474,6 +474,14 @@ private slots:
         QVERIFY(!url.toEncoded().contains(' '));
     }
 
+    void fileFiltersForTheDesktop()
+    {
+        QCOMPARE(FileFilters::forDesktop("Immagine JPEG (*.jpg; *.jpeg);;Immagine Bitmap (*.bmp)"),
+                 QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)"));
+        QCOMPARE(FileFilters::forDesktop("Tutti i file (*.*)"), QStringLiteral("Tutti i file (*)"));
+        QCOMPARE(FileFilters::forDesktop("File Jpeg (*.jpg)"), QStringLiteral("File Jpeg (*.jpg)"));
+    }
+
     void strictDates_data()
     {
         QTest::addColumn<QString>("text");

@@ -69,13 +69,13 @@ class DesktopFileDialogs : public FileDialogService {
 public:
     QString openFile(QWidget* parent, const QString& title, const QString& filter) override
     {
-        return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+        return QFileDialog::getOpenFileName(parent, title, QString(), FileFilters::forDesktop(filter));
     }
 
     QString saveFile(QWidget* parent, const QString& title, const QString& filter, const QString& proposedName,
                      const QString& defaultExtension) override
     {
-        QFileDialog dialog(parent, title, QString(), filter);
+        QFileDialog dialog(parent, title, QString(), FileFilters::forDesktop(filter));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(defaultExtension);
         dialog.selectFile(proposedName);
