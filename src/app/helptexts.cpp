@@ -196,6 +196,23 @@ QList<Topic> buildTable()
             "l'archivio in un foglio di calcolo di Microsoft Excel.",
         }),
 
+        make("expanagrafica", "Esportazione archivio anagrafico dei Soci in Microsoft Excel.", {
+            "Questa finestra mostra in una tabella tutte le schede dell'archivio dei soci, nell'ordine in "
+            "cui sono state registrate, comprese quelle con la tessera annullata: è quindi anche il modo "
+            "per rivedere le tessere non più valide. Ogni riga è un socio; le colonne riportano, dopo il "
+            "numero della scheda, i dati della tessera, della nascita e della residenza, i titoli, i "
+            "recapiti, i dati fiscali e bancari, le note e, per ultima, se la tessera è annullata.",
+
+            "Il pulsante \"Esporta\" scrive tutte le schede in un foglio di lavoro, il file Tesserati.xls "
+            "nella cartella del programma, che si apre con Microsoft Excel o con un altro programma di "
+            "fogli di calcolo. Prima di cominciare il programma chiede conferma; a esportazione finita "
+            "propone di aprire subito il file. Ogni esportazione sostituisce il file della precedente.",
+
+            "Se il file Tesserati.xls è già aperto nel programma di fogli di calcolo, il sistema non "
+            "permette di riscriverlo: chiudere il file e ripetere l'esportazione. Il pulsante \"Esci\" "
+            "chiude la finestra e riporta all'archivio dei soci.",
+        }),
+
         make("password", "Cambia password.", {
             "Questa finestra sostituisce la password di accesso al programma. Si apre con il pulsante "
             "\"Cambia password\" della finestra di accesso, prima di entrare nel programma; quando si "

@@ -5,6 +5,7 @@
 #include "checks/checks.h"
 #include "deadlines/deadlinerecord.h"
 #include "hours/hoursrecord.h"
+#include "members/memberexport.h"
 #include "members/memberrecord.h"
 #include "shifts/shiftrecords.h"
 #include "storage/appdir.h"
@@ -41,6 +42,10 @@ const char* const UsageText =
     "                           incollato nel campo: tagliato alla lunghezza massima\n"
     "                           (16, 11, 30, 27), poi, tranne che per piva, senza\n"
     "                           spazi ai lati e con a-z in maiuscolo\n"
+    "  export members           scrive Tesserati.xls nella cartella dei dati con tutte\n"
+    "                           le schede di Tesserati.pro, annullate comprese, come\n"
+    "                           il pulsante \"Esporta\" (senza domande); sostituisce\n"
+    "                           il file precedente\n"
     "\n"
     "Opzioni:\n"
     "  --data-dir CARTELLA      cartella dei dati (di norma quella del programma;\n"
@@ -232,6 +237,18 @@ int check(const QStringList& args, const Output& io)
     return Failure;
 }
 
+int exportArchive(const QStringList& args, const Output& io)
+{
+    if (args.size() != 1 || args.at(0) != QLatin1String("members"))
+        return io.usage(QStringLiteral("export vuole l'archivio da esportare: members"));
+    const members::MemberRows rows = members::loadRows(AppDir::filePath(QLatin1String(members::kFileName)));
+    const QString path = AppDir::filePath(QLatin1String(members::kExportFileName));
+    if (!Spreadsheet::writeFile(path, members::exportTable(rows)))
+        return io.fail(QStringLiteral("impossibile scrivere %1: il file \u00E8 forse aperto in un altro programma")
+                           .arg(path));
+    return Ok;
+}
+
 int initPassword(const QStringList& args, const Output& io)
 {
     if (args.size() != 1)
@@ -282,6 +299,8 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err)
         return initPassword(rest, io);
     if (command == QLatin1String("check"))
         return check(rest, io);
+    if (command == QLatin1String("export"))
+        return exportArchive(rest, io);
     return io.usage(QStringLiteral("comando sconosciuto: ") + command);
 }
 

@@ -1,0 +1,173 @@
+#include "members/memberexport.h"
+
+#include "members/memberrecord.h"
+#include "storage/archive.h"
+#include "storage/record.h"
+#include "storage/textfield.h"
+
+namespace members {
+namespace {
+
+// The fields of columns 1 to 25; a column of several fields joins them with one blank.
+const QList<QStringList>& columnFields()
+{
+    static const QList<QStringList> fields{
+        {"Tesserato"}, {"Carica"}, {"NumTessera"}, {"DataRil"}, {"DataScade"}, {"DataNasc"},
+        {"ComuneNasc", "ProvNasc"}, {"Sesso"}, {"CapRes", "ComuneRes", "ProvRes"}, {"IndirizzoRes"},
+        {"Titoli"}, {"TelCasa"}, {"TelUff"}, {"TelCel"}, {"Recapito"}, {"Fax"}, {"Email"}, {"CodFisc"},
+        {"Carta"}, {"ScadeCarta"}, {"PartitaIva"}, {"Iban"}, {"Intestatario"}, {"Note"}, {"Annullata"},
+    };
+    return fields;
+}
+
+struct FieldIndexes {
+    QList<QList<int>> columns;
+    int annulled = -1;
+};
+
+const FieldIndexes& fieldIndexes()
+{
+    static const FieldIndexes indexes = [] {
+        FieldIndexes result;
+        const RecordLayout& layout = recordLayout();
+        for (const QStringList& names : columnFields()) {
+            QList<int> column;
+            for (const QString& name : names)
+                column << layout.indexOf(name);
+            result.columns << column;
+        }
+        result.annulled = layout.indexOf(QStringLiteral("Annullata"));
+        return result;
+    }();
+    return indexes;
+}
+
+}  // namespace
+
+const QList<GridColumn>& gridColumns()
+{
+    static const QList<GridColumn> columns{
+        {"colNum", "N.", 60},
+        {"colTesserato", "Cognome e nome Socio", 200},
+        {"colCarica", "Carica ricoperta", 200},
+        {"colNumTessera", "Tessera n.", 200},
+        {"colDataRil", "Data di rilascio", 200},
+        {"colDataScade", "Data di scadenza", 200},
+        {"colDataNasc", "Data di nascita", 150},
+        {"colComuneNasc", "Comune di nascita", 250},
+        {"colSesso", "Sesso", 60},
+        {"colComuneRes", "Comune di residenza", 250},
+        {"colIndirizzoRes", "Via e numero civico", 250},
+        {"colTitoli", "Titolo di studio e altre qualifiche", 250},
+        {"colTelCasa", "Tel. casa", 200},
+        {"colTelUff", "Tel. ufficio", 200},
+        {"colTelCel", "Tel. cellulare", 200},
+        {"colRecapito", "Recapito preferenziale", 250},
+        {"colFax", "Fax", 200},
+        {"colEmail", "E-mail", 250},
+        {"colCodFisc", "Codice Fiscale", 200},
+        {"colCarta", "Carta di credito n.", 250},
+        {"colScadeCarta", "Scadenza", 200},
+        {"colPartitaIva", "Partita IVA", 200},
+        {"colIban", "IBAN", 250},
+        {"colIntestatario", "Intestatario C/C", 250},
+        {"colNote", "Note", 300},
+        {"colAnnullata", "Tessera annullata", 120},
+    };
+    return columns;
+}
+
+const QList<Spreadsheet::HeaderCell>& exportHeader()
+{
+    static const QList<Spreadsheet::HeaderCell> header = [] {
+        const std::pair<const char*, int> cells[] = {
+            {"Cognome e nome Socio", 250}, {"Carica ricoperta", 250}, {"Tessera n.", 250},
+            {"Data di rilascio", 200}, {"Data di scadenza", 200}, {"Data di nascita", 200},
+            {"Comune di nascita", 250}, {"Sesso", 100}, {"Comune di residenza", 250},
+            {"Via e numero civico", 300}, {"Titoli di studio e altre qualifiche", 300}, {"Tel. casa", 200},
+            {"Tel. ufficio", 200}, {"Tel. cellulare", 200}, {"Recapito preferenziale", 250}, {"Fax", 200},
+            {"E-mail", 250}, {"Codice fiscale", 250}, {"Carta di credito n.", 250}, {"Scadenza", 200},
+            {"Partita IVA", 250}, {"IBAN", 280}, {"Intestatario C/C", 250}, {"Note", 350},
+            {"Tessera annullata", 150},
+        };
+        QList<Spreadsheet::HeaderCell> list;
+        for (const auto& [title, width] : cells)
+            list.push_back({QString::fromUtf8(title), width});
+        return list;
+    }();
+    return header;
+}
+
+QStringList exportCells(const Record& record)
+{
+    const FieldIndexes& indexes = fieldIndexes();
+    QStringList cells;
+    cells.reserve(indexes.columns.size());
+    for (const QList<int>& column : indexes.columns) {
+        if (column.size() == 1 && column.first() == indexes.annulled) {
+            cells << (record.flag(u"Annullata").value_or(false) ? TextField::YesText : TextField::NoText);
+            continue;
+        }
+        QString cell = TextField::trimmed(record.text(column.first()));
+        for (qsizetype i = 1; i < column.size(); ++i)
+            cell += QLatin1Char(' ') + TextField::trimmed(record.text(column.at(i)));
+        cells << cell;
+    }
+    return cells;
+}
+
+void MemberRows::append(const QStringList& cells)
+{
+    Offsets offsets{};
+    QString text;
+    qsizetype total = 0;
+    for (const QString& c : cells)
+        total += c.size();
+    text.reserve(total);
+    for (int i = 0; i < kGridColumnCount - 1; ++i) {
+        offsets[std::size_t(i)] = quint16(text.size());
+        if (i < cells.size())
+            text += cells.at(i).left(0xFFFF - text.size());
+    }
+    offsets[kGridColumnCount - 1] = quint16(text.size());
+    m_text.push_back(std::move(text));
+    m_offsets.push_back(offsets);
+}
+
+QString MemberRows::cell(int row, int column) const
+{
+    if (column == 0)
+        return QString::number(row + 1);
+    const Offsets& o = m_offsets.at(row);
+    const auto from = o[std::size_t(column - 1)];
+    return m_text.at(row).mid(from, o[std::size_t(column)] - from);
+}
+
+QStringList MemberRows::exportRow(int row) const
+{
+    QStringList cells;
+    cells.reserve(kGridColumnCount - 1);
+    for (int c = 1; c < kGridColumnCount; ++c)
+        cells << cell(row, c);
+    return cells;
+}
+
+MemberRows loadRows(const QString& path)
+{
+    MemberRows rows;
+    try {
+        Archive(path, recordLayout(), ArchiveFile::Mode::ReadOnly)
+            .scan([&rows](int, const Record& record) { rows.append(exportCells(record)); });
+    } catch (const ArchiveError&) {
+        // A missing or unreadable file: the grid keeps what it has.
+    }
+    return rows;
+}
+
+Spreadsheet::Table exportTable(const MemberRows& rows)
+{
+    return {QString::fromUtf8(kExportWorksheet), exportHeader(), rows.count(),
+            [&rows](int index) { return rows.exportRow(index); }};
+}
+
+}  // namespace members

@@ -1,0 +1,61 @@
+#pragma once
+// The member export: the whole member archive as the rows of the export
+// window's grid and of the spreadsheet file Tesserati.xls.
+
+#include "output/spreadsheet.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <array>
+
+class Record;
+
+namespace members {
+
+inline constexpr const char* kExportFileName = "Tesserati.xls";
+inline constexpr const char* kExportWorksheet = "Riepilogo Anagrafica Soci";
+
+// A column of the export window's grid. Column 0 is the record's position.
+struct GridColumn {
+    const char* name;   // "colNum", "colTesserato", ...
+    const char* title;  // UTF-8
+    int width;          // pixels
+};
+inline constexpr int kGridColumnCount = 26;
+const QList<GridColumn>& gridColumns();
+
+// The header cells of the file: the grid's columns 1 to 25, with their own titles and widths.
+const QList<Spreadsheet::HeaderCell>& exportHeader();
+
+// The cells of columns 1 to 25 of one member: each field trimmed, the birth
+// place and the residence joined by one blank each, "Sì" or "No" for annulled.
+QStringList exportCells(const Record& record);
+
+// The grid's rows, packed: one string per member holding its 25 cells, so a
+// hundred thousand members take little more memory than their text.
+class MemberRows {
+public:
+    int count() const { return int(m_offsets.size()); }
+    void append(const QStringList& cells);  // the 25 cells of exportCells()
+    // Column 0 is the 1-based position; 1 to 25 the member's cells.
+    QString cell(int row, int column) const;
+    // The 25 exported cells of a row.
+    QStringList exportRow(int row) const;
+
+private:
+    using Offsets = std::array<quint16, kGridColumnCount>;  // start of cells 1..25, then the end
+    QVector<QString> m_text;
+    QVector<Offsets> m_offsets;
+};
+
+// Every record of the archive at `path`, in archive order, annulled ones
+// included. A file failure stops the reading silently: the rows read so far stay.
+MemberRows loadRows(const QString& path);
+
+// The export's table over the rows.
+Spreadsheet::Table exportTable(const MemberRows& rows);
+
+}  // namespace members

@@ -1,0 +1,48 @@
+#pragma once
+// The spreadsheet file of every export: an HTML table with the Excel markup
+// that makes spreadsheet programs open it as a workbook of one worksheet.
+// The whole file is one line in Windows-1252. Titles and values are written
+// trimmed (values) and with &, < and > escaped, so that no member's text can
+// break the table.
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QIODevice;
+
+namespace Spreadsheet {
+
+struct HeaderCell {
+    QString title;
+    int width;  // pixels
+};
+
+// One export's content: the worksheet name, the header row and the data rows,
+// handed out one at a time so that a big archive is never held twice.
+struct Table {
+    QString worksheet;
+    QList<HeaderCell> header;
+    int rowCount = 0;
+    std::function<QStringList(int index)> row;  // 0-based; one value per header cell
+
+    // A table over rows already in memory.
+    static Table of(QString worksheet, QList<HeaderCell> header, QList<QStringList> rows);
+};
+
+// &, < and > as &amp; &lt; &gt;; everything else unchanged.
+QString escaped(QStringView text);
+
+// The whole file.
+QByteArray document(const Table& table);
+// Writes the file to an open device; false at the first failed write (what
+// was written before stays).
+bool write(QIODevice& device, const Table& table);
+// Creates (replacing) the file at `path` and writes it; false when the file
+// cannot be created or written.
+bool writeFile(const QString& path, const Table& table);
+
+}  // namespace Spreadsheet

@@ -1,0 +1,29 @@
+#include "output/ui/exportflow.h"
+
+#include "app/ui/services.h"
+#include "storage/appdir.h"
+
+#include <QApplication>
+#include <QCursor>
+
+namespace ExportFlow {
+
+Outcome run(QWidget* parent, const QString& fileName, const std::function<Spreadsheet::Table()>& table)
+{
+    if (!Ui::question(parent, AskText))
+        return Outcome::Declined;
+
+    const QString path = AppDir::filePath(fileName);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool written = Spreadsheet::writeFile(path, table());
+    QApplication::restoreOverrideCursor();
+    if (!written) {
+        Ui::information(parent, FailureText);
+        return Outcome::Failed;
+    }
+    if (Ui::question(parent, DoneText))
+        TMisc::Open(QLatin1Char('"') + path + QLatin1Char('"'));
+    return Outcome::Written;
+}
+
+}  // namespace ExportFlow

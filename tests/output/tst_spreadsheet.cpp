@@ -1,0 +1,96 @@
+// The export file: its exact bytes, the escaping of the markup characters,
+// the replacing of an earlier file and the failure to create one.
+
+#include "output/spreadsheet.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QByteArray Skeleton =
+    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+    "xmlns=\"http://www.w3.org/TR/REC-html40\"><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+    "charset=windows-1252\"><!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
+    "<x:Name>%NAME%</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
+    "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents>"
+    "<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios>"
+    "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]--></head>"
+    "<body><table x:str>%ROWS%</table></body></html>";
+
+QByteArray expectedFile(const QByteArray& name, const QByteArray& rows)
+{
+    return QByteArray(Skeleton).replace("%NAME%", name).replace("%ROWS%", rows);
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+const QByteArray H = "<td style=\"text-align: left; font-weight: bold;\" width=";
+const QByteArray D = "<td style=\"text-align: left;\">";
+
+}  // namespace
+
+class TestSpreadsheet : public QObject {
+    Q_OBJECT
+private slots:
+    void wholeFile()
+    {
+        const auto table = Spreadsheet::Table::of(
+            QStringLiteral("Soci & amici"),
+            {{QStringLiteral("Nome <socio>"), 250}, {QStringLiteral("Citt\u00E0"), 100}},
+            {{QStringLiteral("  Rossi <Mario>  "), QStringLiteral("Forl\u00EC")},
+             {QStringLiteral("A & B"), QStringLiteral("x > y \u20AC")}});
+        const QByteArray rows = "<tr>" + H + "250>Nome &lt;socio&gt;</td>" + H + "100>Citt\xE0</td></tr>"
+                                "<tr>" + D + "Rossi &lt;Mario&gt;</td>" + D + "Forl\xEC</td></tr>"
+                                "<tr>" + D + "A &amp; B</td>" + D + "x &gt; y \x80</td></tr>";
+        const QByteArray bytes = Spreadsheet::document(Spreadsheet::Table(table));
+        QCOMPARE(bytes, expectedFile("Soci &amp; amici", rows));
+        QVERIFY(!bytes.contains('\n') && !bytes.contains('\r'));
+    }
+
+    void noRowsStillHasHeader()
+    {
+        const auto table = Spreadsheet::Table::of(QStringLiteral("Vuoto"), {{QStringLiteral("N."), 60}}, {});
+        QCOMPARE(Spreadsheet::document(table), expectedFile("Vuoto", "<tr>" + H + "60>N.</td></tr>"));
+    }
+
+    void bigTableIsWrittenWhole()
+    {
+        // Many rows go out in several chunks: none may be lost or doubled at a chunk border.
+        const int count = 5000;
+        Spreadsheet::Table table{QStringLiteral("W"), {{QStringLiteral("V"), 10}}, count,
+                                 [](int i) { return QStringList{QStringLiteral("riga %1 \u00E8").arg(i)}; }};
+        const QByteArray bytes = Spreadsheet::document(table);
+        QCOMPARE(bytes.count("<tr>"), count + 1);
+        QVERIFY(bytes.contains(D + "riga 0 \xE8</td></tr><tr>" + D + "riga 1 \xE8</td>"));
+        QVERIFY(bytes.endsWith(D + "riga 4999 \xE8</td></tr></table></body></html>"));
+    }
+
+    void fileIsReplaced()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Prova.xls"));
+        const QList<Spreadsheet::HeaderCell> header{{QStringLiteral("V"), 10}};
+        QVERIFY(Spreadsheet::writeFile(path, Spreadsheet::Table::of("W", header, {{"primo"}, {"secondo"}})));
+        const auto second = Spreadsheet::Table::of("W", header, {{"terzo"}});
+        QVERIFY(Spreadsheet::writeFile(path, second));
+        QCOMPARE(readAll(path), Spreadsheet::document(second));
+    }
+
+    void failureToCreate()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Prova.xls")));  // a folder in the way
+        QVERIFY(!Spreadsheet::writeFile(dir.filePath(QStringLiteral("Prova.xls")),
+                                        Spreadsheet::Table::of("W", {{"V", 10}}, {{"x"}})));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSpreadsheet)
+#include "tst_spreadsheet.moc"
