@@ -151,8 +151,21 @@ private slots:
         const QString shots = qEnvironmentVariable("NORVALIS_SHOTS");
         if (shots.isEmpty())
             QSKIP("NORVALIS_SHOTS not set");
-        for (int i = 0; i < 30; ++i)
-            addMember(QStringLiteral("Socio n. %1 & famiglia").arg(i), QStringLiteral("Citt\u00E0"), i % 7 == 0);
+        const Archive archive(AppDir::filePath(QLatin1String(members::kFileName)), members::recordLayout());
+        for (int i = 0; i < 30; ++i) {
+            Record r(members::recordLayout());
+            r.setText(u"Tesserato", QStringLiteral("Socio n. %1 & famiglia").arg(i));
+            r.setText(u"Carica", i == 0 ? QStringLiteral("Presidente") : QStringLiteral("Socio ordinario"));
+            r.setText(u"NumTessera", QString::number(1000 + i));
+            r.setText(u"DataRil", QStringLiteral("01/02/2024"));
+            r.setText(u"DataScade", QStringLiteral("31/12/2024"));
+            r.setText(u"DataNasc", QStringLiteral("12/05/1970"));
+            r.setText(u"ComuneNasc", QStringLiteral("Forl\u00EC"));
+            r.setText(u"ProvNasc", QStringLiteral("FC"));
+            r.setText(u"ComuneRes", QStringLiteral("Citt\u00E0 di Castello"));
+            r.setFlag(u"Annullata", i % 7 == 0);
+            archive.append(r);
+        }
         TfrmExpAnagrafica w;
         w.resize(1100, 620);
         w.show();

@@ -57,8 +57,8 @@ QVariant MemberGridModel::headerData(int section, Qt::Orientation orientation, i
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
         return QString::fromUtf8(members::gridColumns().at(section).title);
-    if (role == Qt::TextAlignmentRole)
-        return int(Qt::AlignLeft | Qt::AlignVCenter);
+    if (role == Qt::TextAlignmentRole)  // the number column's title over its right-aligned numbers
+        return int((section == 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     return {};
 }
 
