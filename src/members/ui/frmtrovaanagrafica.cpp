@@ -1,0 +1,88 @@
+#include "members/ui/frmtrovaanagrafica.h"
+
+#include "app/ui/browsecontroller.h"
+#include "app/ui/services.h"
+#include "app/ui/windows.h"
+#include "members/membersearch.h"
+#include "members/memberrecord.h"
+#include "members/ui/frmanagrafica.h"
+#include "output/searchhandback.h"
+#include "storage/appdir.h"
+
+#include <QLineEdit>
+
+namespace {
+
+SearchDialog::Setup memberSearchSetup()
+{
+    SearchDialog::Setup s;
+    s.caption = QStringLiteral(" Trova Soci in archivio");
+    s.printTitle = QStringLiteral("Riepilogo anagrafica Soci");
+    s.criteria = {
+        {QStringLiteral("Tesserato"), QStringLiteral("Cognome e nome Socio:")},
+        {QStringLiteral("Carica"), QStringLiteral("Carica ricoperta:")},
+        {QStringLiteral("NumTessera"), QStringLiteral("Tessera n.")},
+        {QStringLiteral("DataRil"), QStringLiteral("Data di rilascio:")},
+        {QStringLiteral("DataScade"), QStringLiteral("Data di scadenza:")},
+        {QStringLiteral("ComuneNasc"), QStringLiteral("Comune di nascita:")},
+        {QStringLiteral("ComuneRes"), QStringLiteral("Comune di residenza:")},
+        {QStringLiteral("CodFisc"), QStringLiteral("Codice Fiscale:")},
+        {QStringLiteral("Titoli"), QStringLiteral("Titolo di studio e altre qualifiche:")},
+        {QStringLiteral("Note"), QStringLiteral("Note:")},
+    };
+    s.criteriaInstructions = {
+        QStringLiteral("Immettere nei campi prescelti una o più parole consecutive presenti nelle schede da trovare "
+                       "e premere il pulsante Cerca."),
+        QStringLiteral("Lasciare in bianco tutti gli altri campi."),
+        QStringLiteral("Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."),
+    };
+    s.busyText = QStringLiteral("Ricerca schede in corso. Attendere...");
+    return s;
+}
+
+}  // namespace
+
+TfrmTrovaAnagrafica::TfrmTrovaAnagrafica(QWidget* parent) : SearchDialog(memberSearchSetup(), parent)
+{
+    setObjectName(QStringLiteral("frmTrovaAnagrafica"));
+    for (const char* field : members::kSearchFields)
+        criterion(QLatin1String(field))->setMaxLength(250);
+}
+
+void TfrmTrovaAnagrafica::open(QWidget* caller, const QString& callerKey)
+{
+    TfrmTrovaAnagrafica dialog(caller);
+    dialog.setCallerKey(callerKey);
+    Ui::runModal(dialog);
+}
+
+QList<ResultLine> TfrmTrovaAnagrafica::findLines(const QList<RecordFilter::Term>& typed)
+{
+    members::SearchTexts texts;
+    for (std::size_t i = 0; i < texts.size() && i < std::size_t(typed.size()); ++i)
+        texts[i] = typed.at(qsizetype(i)).typed;
+    return members::search(AppDir::filePath(QLatin1String(members::kFileName)), texts);
+}
+
+void TfrmTrovaAnagrafica::handBack(const ResultLine& line)
+{
+    handBackMember(callerKey(), line.position);
+}
+
+void handBackMember(const QString& callerKey, int position)
+{
+    try {
+        const Record record =
+            Archive(AppDir::filePath(QLatin1String(members::kFileName)), members::recordLayout()).read(position);
+        SearchHandBack::deliver(callerKey, position, record);
+    } catch (const ArchiveError&) {
+    }
+}
+
+void registerMemberSearchReceivers()
+{
+    SearchHandBack::registerReceiver(QStringLiteral("anagrafica"), [](int position, const Record&) {
+        if (frmAnagrafica)
+            frmAnagrafica->browse->showAt(position);
+    });
+}

@@ -1,0 +1,89 @@
+#include "output/resultlist.h"
+
+#include "storage/textfield.h"
+
+#include <QBrush>
+#include <QFontMetrics>
+#include <QSize>
+
+namespace ListLine {
+
+QString fit(QStringView text, int width)
+{
+    const QString t = TextField::trimmed(text);
+    return t.size() >= width ? t.left(width) : t.leftJustified(width, QLatin1Char(' '));
+}
+
+}  // namespace ListLine
+
+int FindInList::step(int count, const std::function<QString(int)>& lineAt, int selected, const QString& typed)
+{
+    if (selected < 0 || selected >= count)
+        selected = 0;
+    const QString t = TextField::asciiLower(typed);
+    const bool again = (t == m_last);
+    m_last = t;
+    // A new text tests the first line first; the same text starts after the
+    // selected line and tests the selected line last.
+    const int start = again ? (selected + 1) % count : 0;
+    for (int n = 0; n < count; ++n) {
+        const int row = (start + n) % count;
+        if (TextField::asciiLower(lineAt(row)).contains(t))
+            return row;
+    }
+    return selected;
+}
+
+ResultListModel::ResultListModel(QObject* parent)
+    : QAbstractListModel(parent), m_font(lineFont()), m_rowHeight(QFontMetrics(m_font).height() + 2)
+{
+}
+
+QFont ResultListModel::lineFont()
+{
+    QFont font(QStringLiteral("Courier New"), 12);
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    return font;
+}
+
+int ResultListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_lines.size());
+}
+
+QVariant ResultListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_lines.size())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return m_lines.at(index.row()).text;
+    case PositionRole:
+        return m_lines.at(index.row()).position;
+    case Qt::FontRole:
+        return m_font;
+    case Qt::ForegroundRole:
+        return QBrush(Qt::black);
+    case Qt::SizeHintRole:
+        return QSize(ItemWidth, m_rowHeight);
+    default:
+        return {};
+    }
+}
+
+void ResultListModel::setLines(QList<ResultLine> lines)
+{
+    beginResetModel();
+    m_lines = std::move(lines);
+    endResetModel();
+}
+
+QStringList ResultListModel::texts() const
+{
+    QStringList out;
+    out.reserve(m_lines.size());
+    for (const ResultLine& l : m_lines)
+        out << l.text;
+    return out;
+}

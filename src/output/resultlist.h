@@ -1,0 +1,74 @@
+#pragma once
+// The result list shared by the search and list dialogs: fixed-width lines,
+// each one remembering the record it was built from, the find-in-list
+// stepping of "Trova" and the model the dialogs' list views show.
+
+#include <QAbstractListModel>
+#include <QFont>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// One line of a result list and the 1-based archive position of its record.
+struct ResultLine {
+    QString text;
+    int position = 0;
+
+    bool operator==(const ResultLine&) const = default;
+};
+
+namespace ListLine {
+
+// The text trimmed, then padded with blanks or cut to `width` characters.
+QString fit(QStringView text, int width);
+
+}  // namespace ListLine
+
+// "Trova" in a result list. The text is lower-cased (A-Z only) and not
+// trimmed. A new text searches from the first line, the first line included;
+// the same text again searches from the line after the selected one, so that
+// repeated presses step through every matching line and wrap around.
+class FindInList {
+public:
+    // Forgets the previous text (the dialog is shown again).
+    void reset() { m_last.clear(); }
+    const QString& lastText() const { return m_last; }
+
+    // The line to select: the first matching line in search order, or
+    // `selected` when none matches. `selected` < 0 is taken as the first
+    // line. `count` must be > 0.
+    int step(int count, const std::function<QString(int)>& lineAt, int selected, const QString& typed);
+
+private:
+    QString m_last;
+};
+
+// The lines of a result list, in Courier New 12 pt black, each item 1600
+// pixels wide so that long lines scroll horizontally.
+class ResultListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    static constexpr int ItemWidth = 1600;
+    // The record position of a line (int).
+    static constexpr int PositionRole = Qt::UserRole + 1;
+
+    explicit ResultListModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+    void setLines(QList<ResultLine> lines);
+    void clear() { setLines({}); }
+    const QList<ResultLine>& lines() const { return m_lines; }
+    const ResultLine& line(int row) const { return m_lines.at(row); }
+    QStringList texts() const;
+
+    static QFont lineFont();
+
+private:
+    QList<ResultLine> m_lines;
+    QFont m_font;
+    int m_rowHeight;
+};
