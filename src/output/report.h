@@ -54,7 +54,8 @@ enum PreviewButton {
 };
 inline constexpr int StandardPreview = PreviewPrint | PreviewZoom | PreviewFullScreen | PreviewClose;
 inline constexpr int ListPreview = StandardPreview | PreviewLoad | PreviewSave | PreviewExport | PreviewOutline |
-                                   PreviewThumbnails | PreviewPageSetup | PreviewEdit | PreviewNavigator;
+                                   PreviewThumbnails | PreviewPageNavigation | PreviewPageSetup | PreviewEdit |
+                                   PreviewNavigator;
 
 // An error of the engine (an unknown object name, an unusable image...).
 class Error : public std::runtime_error {

@@ -3,6 +3,7 @@
 // answer from a script, so tests never block in a real dialog.
 
 #include "app/ui/services.h"
+#include "output/report.h"
 
 #include <QDialog>
 #include <QList>
@@ -65,6 +66,26 @@ public:
     void open(const QString& command) override { opened << command; }
 };
 
+// Keeps the pages it is asked to print instead of printing them; `cancel`
+// answers the print dialog with Cancel.
+class FakePrinter : public PrintService {
+public:
+    int dialogs = 0;  // print dialogs shown
+    bool cancel = false;
+    QList<Report::PreparedPage> pages;
+    QStringList reports;  // the names of the reports printed
+
+    bool print(QWidget*, const Report::Prepared& report) override
+    {
+        ++dialogs;
+        if (cancel)
+            return false;
+        pages += report.pages;
+        reports << report.name;
+        return true;
+    }
+};
+
 // Installs the doubles for its lifetime. A modal dialog is handed to
 // `onModal` (when set), which may drive it; its result is returned.
 class UiDoubles {
@@ -72,6 +93,7 @@ public:
     FakeMessages* messages = new FakeMessages;
     FakeFileDialogs* files = new FakeFileDialogs;
     FakeShell* shell = new FakeShell;
+    FakePrinter* printer = new FakePrinter;
     QStringList modals;  // the class names of the dialogs run modally
     std::function<int(QDialog&)> onModal;
 
@@ -80,6 +102,7 @@ public:
         Services::setMessages(std::unique_ptr<MessageService>(messages));
         Services::setFileDialogs(std::unique_ptr<FileDialogService>(files));
         Services::setShell(std::unique_ptr<ShellService>(shell));
+        Services::setPrinter(std::unique_ptr<PrintService>(printer));
         Services::setModalRunner([this](QDialog& dialog) {
             modals << QString::fromLatin1(dialog.metaObject()->className());
             return onModal ? onModal(dialog) : int(QDialog::Rejected);
@@ -90,6 +113,7 @@ public:
         Services::setMessages(nullptr);
         Services::setFileDialogs(nullptr);
         Services::setShell(nullptr);
+        Services::setPrinter(nullptr);
         Services::setModalRunner(nullptr);
     }
     UiDoubles(const UiDoubles&) = delete;

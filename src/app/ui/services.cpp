@@ -1,6 +1,7 @@
 #include "app/ui/services.h"
 
 #include "app/shellrules.h"
+#include "output/ui/reportprint.h"
 
 #include <QDesktopServices>
 #include <QDialog>
@@ -107,6 +108,11 @@ std::unique_ptr<ShellService>& shellSlot()
     static std::unique_ptr<ShellService> s;
     return s;
 }
+std::unique_ptr<PrintService>& printSlot()
+{
+    static std::unique_ptr<PrintService> s;
+    return s;
+}
 std::function<int(QDialog&)>& modalRunner()
 {
     static std::function<int(QDialog&)> runner;
@@ -129,9 +135,17 @@ MessageService& messages() { return installed<MessageService, DesktopMessages>(m
 FileDialogService& fileDialogs() { return installed<FileDialogService, DesktopFileDialogs>(fileDialogSlot()); }
 ShellService& shell() { return installed<ShellService, DesktopShell>(shellSlot()); }
 
+PrintService& printer()
+{
+    if (!printSlot())
+        printSlot() = ReportPrint::desktopPrinter();
+    return *printSlot();
+}
+
 void setMessages(std::unique_ptr<MessageService> service) { messageSlot() = std::move(service); }
 void setFileDialogs(std::unique_ptr<FileDialogService> service) { fileDialogSlot() = std::move(service); }
 void setShell(std::unique_ptr<ShellService> service) { shellSlot() = std::move(service); }
+void setPrinter(std::unique_ptr<PrintService> service) { printSlot() = std::move(service); }
 void setModalRunner(std::function<int(QDialog&)> runner) { modalRunner() = std::move(runner); }
 
 }  // namespace Services

@@ -38,16 +38,31 @@ public:
     virtual void open(const QString& command) = 0;
 };
 
+namespace Report {
+struct Prepared;
+}
+
+class PrintService {
+public:
+    virtual ~PrintService() = default;
+    // The print dialog (printer, copies, page range) for the prepared pages,
+    // then the pages; false when the user cancels, which prints nothing.
+    // Throws Report::Error when the printer cannot print.
+    virtual bool print(QWidget* parent, const Report::Prepared& report) = 0;
+};
+
 namespace Services {
 
 MessageService& messages();
 FileDialogService& fileDialogs();
 ShellService& shell();
+PrintService& printer();
 
 // Install a replacement (tests); nullptr puts the production one back.
 void setMessages(std::unique_ptr<MessageService> service);
 void setFileDialogs(std::unique_ptr<FileDialogService> service);
 void setShell(std::unique_ptr<ShellService> service);
+void setPrinter(std::unique_ptr<PrintService> service);
 // How modal dialogs are run: by default QDialog::exec().
 void setModalRunner(std::function<int(QDialog&)> runner);
 

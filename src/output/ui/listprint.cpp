@@ -1,9 +1,18 @@
 #include "output/ui/listprint.h"
 
-// Placeholder until the report engine lands: nothing is printed.
+#include "output/report.h"
+#include "output/ui/reportprint.h"
+
 namespace ListPrint {
 
-void print(QWidget*, const QString&, const QStringList&) {}
-void preview(QWidget*, const QString&, const QStringList&) {}
+void print(QWidget* parent, const QString& title, const QStringList& lines)
+{
+    ReportPrint::print(parent, Report::listLayout(title, lines));
+}
+
+void preview(QWidget* parent, const QString& title, const QStringList& lines)
+{
+    ReportPrint::preview(parent, Report::listLayout(title, lines));
+}
 
 }  // namespace ListPrint
