@@ -7,6 +7,7 @@
 #include "hours/hoursrecord.h"
 #include "members/memberexport.h"
 #include "members/memberrecord.h"
+#include "members/membersearch.h"
 #include "shifts/shiftrecords.h"
 #include "storage/appdir.h"
 #include "storage/archive.h"
@@ -33,6 +34,12 @@ const char* const UsageText =
     "                           (di norma dedotto dal nome: Tesserati.pro, Orari.pro,\n"
     "                           *.sca, *.ore, *.set). Un FILE relativo si cerca nella\n"
     "                           cartella corrente, poi nella cartella dei dati.\n"
+    "  search members [--CAMPO TESTO]...\n"
+    "                           stampa le righe che la ricerca Soci elencherebbe, una\n"
+    "                           per riga, nell'ordine dell'archivio; CAMPO: Tesserato,\n"
+    "                           Carica, NumTessera, DataRil, DataScade, ComuneNasc,\n"
+    "                           ComuneRes, CodFisc, Titoli, Note. TESTO vale come\n"
+    "                           digitato (spazi compresi, maiuscole indifferenti)\n"
     "  init-password CARTELLA   mette in CARTELLA il file della password di primo\n"
     "                           accesso, se non c'è già; non lo sovrascrive mai\n"
     "  check TIPO VALORE        controlla VALORE come il pulsante \"Controlla\" della\n"
@@ -165,6 +172,32 @@ QString locate(const QString& file)
     return QFileInfo::exists(inData) ? inData : file;
 }
 
+int search(const QStringList& args, const Output& io)
+{
+    if (args.isEmpty() || args.first() != QLatin1String("members"))
+        return io.usage(QStringLiteral("search vuole l'archivio in cui cercare: members"));
+    members::SearchTexts typed;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& option = args.at(i);
+        const auto named = std::find_if(members::kSearchFields.begin(), members::kSearchFields.end(),
+                                        [&option](const char* f) { return option == QLatin1String("--") + QLatin1String(f); });
+        if (named == members::kSearchFields.end())
+            return io.usage(QStringLiteral("campo di ricerca sconosciuto: ") + option);
+        if (i + 1 >= args.size())
+            return io.usage(option + QStringLiteral(" vuole un TESTO"));
+        typed[std::size_t(named - members::kSearchFields.begin())] = args.at(++i);
+    }
+    try {
+        const QList<ResultLine> lines = members::search(AppDir::filePath(QLatin1String(members::kFileName)), typed,
+                                                        ArchiveFile::Mode::ReadOnly);
+        for (const ResultLine& line : lines)
+            io.line(line.text);
+    } catch (const ArchiveError& e) {
+        return io.fail(QString::fromStdString(e.what()));
+    }
+    return Ok;
+}
+
 int dump(const QStringList& args, const Output& io)
 {
     QString file;
@@ -295,6 +328,8 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err)
     }
     if (command == QLatin1String("dump"))
         return dump(rest, io);
+    if (command == QLatin1String("search"))
+        return search(rest, io);
     if (command == QLatin1String("init-password"))
         return initPassword(rest, io);
     if (command == QLatin1String("check"))

@@ -73,7 +73,8 @@ SearchDialog::SearchDialog(const Setup& setup, QWidget* parent) : QDialog(parent
         panContainer->hide();
     }
     layout->addWidget(panContainer);
-    resize(panAvvio ? QSize(760, 560) : QSize(900, 560));
+    // Wide enough for a whole line up to the phone number at 12 pt.
+    resize(1080, 600);
 }
 
 QWidget* SearchDialog::buildCriteriaPage(const Setup& setup)
@@ -96,6 +97,7 @@ QWidget* SearchDialog::buildCriteriaPage(const Setup& setup)
         auto* edit = new QLineEdit(page);
         edit->setObjectName(QStringLiteral("txt") + c.field);
         edit->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+        edit->setMaximumWidth(620);
         const int row = int(m_criteria.size());
         grid->addWidget(label, row, 0, Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(edit, row, 1);
@@ -104,7 +106,7 @@ QWidget* SearchDialog::buildCriteriaPage(const Setup& setup)
         m_criteria.push_back(edit);
         names << edit->objectName();
     }
-    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
     v->addLayout(grid);
     v->addStretch(1);
 
@@ -173,7 +175,8 @@ QWidget* SearchDialog::buildResultPage(const Setup& setup)
     lblTrovate->setVisible(setup.showCount);
     btnStampa = button("btnStampa", QStringLiteral("Stampa"), page);
     btnChiudi = button("btnChiudi", QStringLiteral("Chiudi"), page);
-    bottom->addWidget(lblTrovate, 1);
+    bottom->addWidget(lblTrovate);
+    bottom->addStretch(1);
     bottom->addWidget(btnStampa);
     bottom->addWidget(btnChiudi);
     v->addLayout(bottom);
