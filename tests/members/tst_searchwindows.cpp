@@ -6,6 +6,7 @@
 #include "members/ui/frmanagrafica.h"
 #include "members/ui/frmsospesi.h"
 #include "members/ui/frmtrovaanagrafica.h"
+#include "output/report.h"
 #include "output/searchhandback.h"
 #include "storage/archiveerror.h"
 #include "support/uidoubles.h"
@@ -258,6 +259,19 @@ private slots:
         dialog.txtTrova->setText("sollecitare");
         QTest::mouseClick(dialog.btnTrova, Qt::LeftButton);
         QCOMPARE(dialog.selectedRow(), 1);
+
+        // "Stampa": the title and every line, in list order, through the print dialog.
+        QTest::mouseClick(dialog.btnStampa, Qt::LeftButton);
+        QCOMPARE(m_ui->printer->dialogs, 1);
+        QStringList printed;
+        for (const Report::PreparedPage& page : m_ui->printer->pages)
+            for (const Report::Primitive& item : page.items)
+                if (item.kind == Report::Primitive::Text)
+                    printed << item.text;
+        QVERIFY(printed.contains("Riepilogo tessere in attesa di rinnovo"));
+        const qsizetype first = printed.indexOf(dialog.model->line(0).text);
+        const qsizetype second = printed.indexOf(dialog.model->line(1).text);
+        QVERIFY2(first >= 0 && second > first, qPrintable(printed.join('|')));
     }
 };
 

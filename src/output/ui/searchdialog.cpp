@@ -97,7 +97,7 @@ QWidget* SearchDialog::buildCriteriaPage(const Setup& setup)
         auto* edit = new QLineEdit(page);
         edit->setObjectName(QStringLiteral("txt") + c.field);
         edit->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
-        edit->setMaximumWidth(620);
+        edit->setFixedWidth(600);
         const int row = int(m_criteria.size());
         grid->addWidget(label, row, 0, Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(edit, row, 1);
