@@ -111,9 +111,10 @@ private slots:
     void windowsAreCreatedOnceInOrder()
     {
         QCOMPARE(createdWindows(),
-                 (QStringList{"frmPassword", "frmAvvio", "frmAllegaCartella", "frmAnagrafica", "frmCalendario",
-                              "frmCambiaPassword", "frmCarta", "frmCodFisc", "frmGuida", "frmIban", "frmInfo",
-                              "frmPartitaIva", "frmSplash", "frmZoom", "frmMenuRegistro", "frmWebCam"}));
+                 (QStringList{"frmPassword", "frmAvvio", "frmAllegaCartella", "frmAnagrafica", "frmAnteprima",
+                              "frmCalendario", "frmCambiaPassword", "frmCarta", "frmCodFisc", "frmExpAnagrafica",
+                              "frmGuida", "frmIban", "frmInfo", "frmPartitaIva", "frmSospesi", "frmSplash",
+                              "frmTrovaAnagrafica", "frmZoom", "frmMenuRegistro", "frmWebCam"}));
         QCOMPARE(frmPassword->windowTitle(), QStringLiteral(" Norvalis 2.0 - Accesso"));
         QVERIFY(!(frmPassword->windowFlags() & Qt::WindowCloseButtonHint));
     }

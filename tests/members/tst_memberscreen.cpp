@@ -112,8 +112,8 @@ private slots:
         QCOMPARE(field("Iban")->maxLength(), 27);
         QCOMPARE(frmAnagrafica->findChild<QComboBox*>("txtProvNasc")->count(), 112);
         QCOMPARE(frmAnagrafica->panInfo->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
-        for (const char* later : {"cmdTrova", "cmdAnteprima", "cmdStampa", "cmdScadute", "cmdExcel"})
-            QVERIFY2(!frmAnagrafica->findChild<QToolButton*>(later)->isEnabled(), later);
+        for (const char* tool : {"cmdTrova", "cmdAnteprima", "cmdStampa", "cmdScadute", "cmdExcel"})
+            QVERIFY2(frmAnagrafica->findChild<QToolButton*>(tool)->isEnabled(), tool);
         shot(frmAnagrafica, "anagrafica");
         QTest::mouseClick(frmAnagrafica->findChild<QToolButton*>("cmdEsci"), Qt::LeftButton);
         QVERIFY(!frmAnagrafica->isVisible());

@@ -13,6 +13,10 @@
 #include "checks/ui/frmpartitaiva.h"
 #include "members/ui/frmallegacartella.h"
 #include "members/ui/frmanagrafica.h"
+#include "members/ui/frmexpanagrafica.h"
+#include "members/ui/frmsospesi.h"
+#include "members/ui/frmtrovaanagrafica.h"
+#include "output/ui/frmanteprima.h"
 #include "members/ui/frmwebcam.h"
 #include "members/ui/frmzoom.h"
 
@@ -22,15 +26,19 @@ TfrmPassword* frmPassword = nullptr;
 TfrmAvvio* frmAvvio = nullptr;
 TfrmAllegaCartella* frmAllegaCartella = nullptr;
 TfrmAnagrafica* frmAnagrafica = nullptr;
+TfrmAnteprima* frmAnteprima = nullptr;
 TfrmCalendario* frmCalendario = nullptr;
 TfrmCambiaPassword* frmCambiaPassword = nullptr;
 TfrmCarta* frmCarta = nullptr;
 TfrmCodFisc* frmCodFisc = nullptr;
+TfrmExpAnagrafica* frmExpAnagrafica = nullptr;
 TfrmGuida* frmGuida = nullptr;
 TfrmIban* frmIban = nullptr;
 TfrmInfo* frmInfo = nullptr;
 TfrmPartitaIva* frmPartitaIva = nullptr;
+TfrmSospesi* frmSospesi = nullptr;
 TfrmSplash* frmSplash = nullptr;
+TfrmTrovaAnagrafica* frmTrovaAnagrafica = nullptr;
 TfrmZoom* frmZoom = nullptr;
 TfrmMenuRegistro* frmMenuRegistro = nullptr;
 TfrmWebCam* frmWebCam = nullptr;
@@ -69,18 +77,24 @@ void createWindows()
     create(frmAvvio, "frmAvvio");
     create(frmAllegaCartella, "frmAllegaCartella");
     create(frmAnagrafica, "frmAnagrafica");
+    create(frmAnteprima, "frmAnteprima", Report::Prepared{});
     create(frmCalendario, "frmCalendario");
     create(frmCambiaPassword, "frmCambiaPassword");
     create(frmCarta, "frmCarta");
     create(frmCodFisc, "frmCodFisc");
+    create(frmExpAnagrafica, "frmExpAnagrafica");
     create(frmGuida, "frmGuida");
     create(frmIban, "frmIban");
     create(frmInfo, "frmInfo");
     create(frmPartitaIva, "frmPartitaIva");
+    create(frmSospesi, "frmSospesi");
     create(frmSplash, "frmSplash");
+    create(frmTrovaAnagrafica, "frmTrovaAnagrafica");
     create(frmZoom, "frmZoom", QImage());
     create(frmMenuRegistro, "frmMenuRegistro");
     create(frmWebCam, "frmWebCam", nullptr);
+    // What the screens accept from the searches, once they all exist.
+    registerMemberSearchReceivers();
 }
 
 void destroyWindows()
@@ -88,15 +102,19 @@ void destroyWindows()
     destroy(frmWebCam);
     destroy(frmMenuRegistro);
     destroy(frmZoom);
+    destroy(frmTrovaAnagrafica);
     destroy(frmSplash);
+    destroy(frmSospesi);
     destroy(frmPartitaIva);
     destroy(frmInfo);
     destroy(frmIban);
     destroy(frmGuida);
+    destroy(frmExpAnagrafica);
     destroy(frmCodFisc);
     destroy(frmCarta);
     destroy(frmCambiaPassword);
     destroy(frmCalendario);
+    destroy(frmAnteprima);
     destroy(frmAnagrafica);
     destroy(frmAllegaCartella);
     destroy(frmAvvio);

@@ -16,6 +16,10 @@
 #include "members/memberrecord.h"
 #include "members/memberrules.h"
 #include "members/ui/frmallegacartella.h"
+#include "members/ui/frmexpanagrafica.h"
+#include "members/ui/frmsospesi.h"
+#include "members/ui/frmtrovaanagrafica.h"
+#include "members/ui/membersheet.h"
 #include "members/ui/photopanel.h"
 #include "storage/appdir.h"
 #include "storage/textfield.h"
@@ -227,6 +231,15 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent)
     connect(findChild<QToolButton*>("cmdIban"), &QToolButton::clicked, this, &TfrmAnagrafica::cmdIbanClick);
     connect(findChild<QToolButton*>("cmdEmail"), &QToolButton::clicked, this, &TfrmAnagrafica::cmdEmailClick);
     connect(btnEmail, &QPushButton::clicked, this, &TfrmAnagrafica::btnEmailClick);
+    connect(findChild<QToolButton*>("cmdExcel"), &QToolButton::clicked, this, [this] { showMemberExport(this); });
+    connect(findChild<QToolButton*>("cmdTrova"), &QToolButton::clicked, this,
+            [this] { TfrmTrovaAnagrafica::open(this, QStringLiteral("anagrafica")); });
+    connect(findChild<QToolButton*>("cmdScadute"), &QToolButton::clicked, this, [this] { TfrmSospesi::open(this); });
+    // The sheet shows the fields as they stand, saved or not.
+    connect(findChild<QToolButton*>("cmdAnteprima"), &QToolButton::clicked, this,
+            [this] { previewMemberSheet(this, FormBinding::read(this, members::recordLayout())); });
+    connect(findChild<QToolButton*>("cmdStampa"), &QToolButton::clicked, this,
+            [this] { printMemberSheet(this, FormBinding::read(this, members::recordLayout())); });
 
     setMinimumSize(1200, 680);
     setWindowState(Qt::WindowMaximized);
@@ -269,11 +282,11 @@ QWidget* TfrmAnagrafica::buildToolbar()
     };
     tool("cmdNuovo", "nuovo", "Nuovo");
     tool("cmdSalva", "salva", "Salva");
-    tool("cmdTrova", "trova", "Trova", false);
+    tool("cmdTrova", "trova", "Trova");
     tool("cmdAllega", "allega", "Allega");
-    tool("cmdAnteprima", "anteprima", "Anteprima", false);
-    tool("cmdStampa", "stampa", "Stampa", false);
-    tool("cmdScadute", "scadute", "Rinnovi", false);
+    tool("cmdAnteprima", "anteprima", "Anteprima");
+    tool("cmdStampa", "stampa", "Stampa");
+    tool("cmdScadute", "scadute", "Rinnovi");
     row->addStretch();
     tool("cmdPrimo", "primo", "Primo");
     tool("cmdIndietro", "indietro", "Indietro");
@@ -281,7 +294,7 @@ QWidget* TfrmAnagrafica::buildToolbar()
     tool("cmdAvanti", "avanti", "Avanti");
     tool("cmdUltimo", "ultimo", "Ultimo");
     row->addStretch();
-    tool("cmdExcel", "excel", "Excel", false);
+    tool("cmdExcel", "excel", "Excel");
     tool("cmdGuida", "guida", "Guida");
     tool("cmdEsci", "esci", "Esci");
     return bar;
