@@ -2,6 +2,7 @@
 // records (or the number given), scans it decoding every field, and compares
 // with reading the same file's bytes raw. Not part of the test run.
 
+#include "benchsupport.h"
 #include "members/memberrecord.h"
 #include "storage/archive.h"
 
@@ -20,25 +21,11 @@ int main(int argc, char* argv[])
     const QString path = dir.filePath(QStringLiteral("Tesserati.pro"));
     const RecordLayout& layout = members::recordLayout();
 
-    // Generate: each record fully written in memory, the file written at once.
+    // Generate: each record fully written in memory, then appended to the file.
     QElapsedTimer timer;
     timer.start();
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return 1;
-        Record r(layout);
-        for (int i = 1; i <= records; ++i) {
-            for (int f = 0; f < layout.fieldCount(); ++f) {
-                const auto& field = layout.field(f);
-                if (field.kind == FieldKind::Flag)
-                    r.setFlag(field.name, i % 7 == 0);
-                else
-                    r.setText(f, QStringLiteral("%1 %2 città è più").arg(field.name).arg(i).left(field.capacity));
-            }
-            file.write(r.bytes());
-        }
-    }
+    if (!bench::writeMemberArchive(path, records, QStringLiteral("città è più")))
+        return 1;
     const qint64 generateMs = timer.elapsed();
 
     // Scan, decoding every field of every record.
@@ -51,20 +38,10 @@ int main(int argc, char* argv[])
     const qint64 scanNs = timer.nsecsElapsed();
 
     // Raw: the same bytes, record by record, without decoding.
-    timer.restart();
     qint64 bytes = 0;
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return 1;
-        while (true) {
-            const QByteArray chunk = file.read(layout.recordSize());
-            if (chunk.isEmpty())
-                break;
-            bytes += chunk.size();
-        }
-    }
-    const qint64 rawNs = timer.nsecsElapsed();
+    const qint64 rawNs = bench::rawReadNs(path, layout.recordSize(), &bytes);
+    if (rawNs < 0)
+        return 1;
 
     std::printf("records:            %d (%lld MB)\n", records, bytes / 1000000);
     std::printf("generate:           %lld ms\n", generateMs);

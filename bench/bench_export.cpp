@@ -3,6 +3,7 @@
 // through the same code as the export window, and compares with reading the
 // archive's bytes raw. Not part of the test run.
 
+#include "benchsupport.h"
 #include "members/memberexport.h"
 #include "members/memberrecord.h"
 #include "storage/appdir.h"
@@ -25,22 +26,8 @@ int main(int argc, char* argv[])
     const QString archive = AppDir::filePath(QLatin1String(members::kFileName));
     const RecordLayout& layout = members::recordLayout();
 
-    {
-        QFile file(archive);
-        if (!file.open(QIODevice::WriteOnly))
-            return 1;
-        Record r(layout);
-        for (int i = 1; i <= records; ++i) {
-            for (int f = 0; f < layout.fieldCount(); ++f) {
-                const auto& field = layout.field(f);
-                if (field.kind == FieldKind::Flag)
-                    r.setFlag(field.name, i % 7 == 0);
-                else
-                    r.setText(f, QStringLiteral("%1 %2 città & <più>").arg(field.name).arg(i).left(field.capacity));
-            }
-            file.write(r.bytes());
-        }
-    }
+    if (!bench::writeMemberArchive(archive, records, QStringLiteral("città & <più>")))
+        return 1;
 
     // The export: the grid's rows from the archive, then the file.
     QElapsedTimer timer;
@@ -54,20 +41,8 @@ int main(int argc, char* argv[])
     const qint64 writeNs = timer.nsecsElapsed();
 
     // Raw: the archive's bytes, record by record, without decoding.
-    timer.restart();
     qint64 bytes = 0;
-    {
-        QFile file(archive);
-        if (!file.open(QIODevice::ReadOnly))
-            return 1;
-        while (true) {
-            const QByteArray chunk = file.read(layout.recordSize());
-            if (chunk.isEmpty())
-                break;
-            bytes += chunk.size();
-        }
-    }
-    const qint64 rawNs = timer.nsecsElapsed();
+    const qint64 rawNs = bench::rawReadNs(archive, layout.recordSize(), &bytes);
 
     const qint64 exportNs = buildNs + writeNs;
     std::printf("records:            %d (archive %lld MB, Tesserati.xls %lld MB)\n", rows.count(),

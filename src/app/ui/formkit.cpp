@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -242,6 +243,38 @@ QPixmap picture(const QString& icon, QSize size, Qt::AspectRatioMode mode)
     }
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
+}
+
+ScreenToolbar::ScreenToolbar(QWidget* parent) : m_frame(new QFrame(parent)), m_row(new QHBoxLayout(m_frame))
+{
+    m_frame->setObjectName(QStringLiteral("panToolbar"));
+    m_frame->setStyleSheet(QStringLiteral(
+        "#panToolbar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFFFF, stop:1 #E8EEF5);"
+        "  border-bottom: 2px solid #E8871E; }"
+        "QToolButton { font: 8pt 'Verdana'; color: #1F4E79; padding: 2px 4px; }"));
+    m_row->setContentsMargins(10, 4, 10, 4);
+    m_row->setSpacing(2);
+}
+
+QToolButton* ScreenToolbar::add(const char* objectName, const char* icon, const QString& caption)
+{
+    auto* b = pictureButton(QLatin1String(objectName), QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon)),
+                            QSize(32, 32), QString(), m_frame);
+    b->setText(caption);
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setMinimumWidth(64);
+    m_row->addWidget(b);
+    return b;
+}
+
+void ScreenToolbar::addWidget(QWidget* widget)
+{
+    m_row->addWidget(widget);
+}
+
+void ScreenToolbar::addStretch()
+{
+    m_row->addStretch();
 }
 
 QToolButton* pictureButton(const QString& objectName, const QString& icon, QSize size, const QString& toolTip,

@@ -15,6 +15,7 @@ class QKeyEvent;
 class QLineEdit;
 
 class QFrame;
+class QHBoxLayout;
 
 // Writes a control's one-line hint into the screen's hint bar when the mouse
 // is over it; the background (and anything without a hint) empties the bar.
@@ -111,6 +112,22 @@ protected:
 
 private:
     void setColour(const char* colour);
+};
+
+// The picture toolbar at the top of a work screen: buttons with their
+// caption under the icon, on a light band closed by an orange line.
+class ScreenToolbar {
+public:
+    explicit ScreenToolbar(QWidget* parent);
+    QFrame* frame() const { return m_frame; }
+    // A button named `objectName` with the picture ":/icons/<icon>.svg".
+    QToolButton* add(const char* objectName, const char* icon, const QString& caption);
+    void addWidget(QWidget* widget);
+    void addStretch();
+
+private:
+    QFrame* m_frame;
+    QHBoxLayout* m_row;
 };
 
 // A flat button showing a picture from the resources (":/icons/name.svg").

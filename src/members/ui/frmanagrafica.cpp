@@ -258,46 +258,25 @@ QLineEdit* TfrmAnagrafica::field(const QString& name) const
 
 QWidget* TfrmAnagrafica::buildToolbar()
 {
-    auto* bar = new QFrame(this);
-    bar->setObjectName(QStringLiteral("panToolbar"));
-    bar->setStyleSheet(QStringLiteral(
-        "#panToolbar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFFFF, stop:1 #E8EEF5);"
-        "  border-bottom: 2px solid #E8871E; }"
-        "QToolButton { font: 8pt 'Verdana'; color: #1F4E79; padding: 2px 4px; }"));
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(10, 4, 10, 4);
-    row->setSpacing(2);
-    const auto tool = [this, bar, row](const char* name, const char* icon, const char* caption, bool enabled = true) {
-        auto* b = pictureButton(QLatin1String(name), QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon)),
-                                QSize(32, 32), QString(), bar);
-        b->setText(QString::fromUtf8(caption));
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        b->setMinimumWidth(64);
-        b->setEnabled(enabled);
-        if (!enabled)
-            b->setToolTip(QStringLiteral("Non disponibile in questa versione"));
-        row->addWidget(b);
-        Q_UNUSED(this);
-        return b;
-    };
-    tool("cmdNuovo", "nuovo", "Nuovo");
-    tool("cmdSalva", "salva", "Salva");
-    tool("cmdTrova", "trova", "Trova");
-    tool("cmdAllega", "allega", "Allega");
-    tool("cmdAnteprima", "anteprima", "Anteprima");
-    tool("cmdStampa", "stampa", "Stampa");
-    tool("cmdScadute", "scadute", "Rinnovi");
-    row->addStretch();
-    tool("cmdPrimo", "primo", "Primo");
-    tool("cmdIndietro", "indietro", "Indietro");
-    row->addWidget(lblPosizione);
-    tool("cmdAvanti", "avanti", "Avanti");
-    tool("cmdUltimo", "ultimo", "Ultimo");
-    row->addStretch();
-    tool("cmdExcel", "excel", "Excel");
-    tool("cmdGuida", "guida", "Guida");
-    tool("cmdEsci", "esci", "Esci");
-    return bar;
+    ScreenToolbar bar(this);
+    bar.add("cmdNuovo", "nuovo", QStringLiteral("Nuovo"));
+    bar.add("cmdSalva", "salva", QStringLiteral("Salva"));
+    bar.add("cmdTrova", "trova", QStringLiteral("Trova"));
+    bar.add("cmdAllega", "allega", QStringLiteral("Allega"));
+    bar.add("cmdAnteprima", "anteprima", QStringLiteral("Anteprima"));
+    bar.add("cmdStampa", "stampa", QStringLiteral("Stampa"));
+    bar.add("cmdScadute", "scadute", QStringLiteral("Rinnovi"));
+    bar.addStretch();
+    bar.add("cmdPrimo", "primo", QStringLiteral("Primo"));
+    bar.add("cmdIndietro", "indietro", QStringLiteral("Indietro"));
+    bar.addWidget(lblPosizione);
+    bar.add("cmdAvanti", "avanti", QStringLiteral("Avanti"));
+    bar.add("cmdUltimo", "ultimo", QStringLiteral("Ultimo"));
+    bar.addStretch();
+    bar.add("cmdExcel", "excel", QStringLiteral("Excel"));
+    bar.add("cmdGuida", "guida", QStringLiteral("Guida"));
+    bar.add("cmdEsci", "esci", QStringLiteral("Esci"));
+    return bar.frame();
 }
 
 QWidget* TfrmAnagrafica::makeField(const QString& name)

@@ -66,28 +66,11 @@ TfrmExpAnagrafica::TfrmExpAnagrafica(QWidget* parent) : QDialog(parent)
 {
     prepareWindow(this, QStringLiteral(" Esporta archivio anagrafico dei Soci in Microsoft Excel"));
 
-    auto* bar = new QFrame(this);
-    bar->setObjectName(QStringLiteral("panToolbar"));
-    bar->setStyleSheet(QStringLiteral(
-        "#panToolbar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFFFF, stop:1 #E8EEF5);"
-        "  border-bottom: 2px solid #E8871E; }"
-        "QToolButton { font: 8pt 'Verdana'; color: #1F4E79; padding: 2px 4px; }"));
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(10, 4, 10, 4);
-    row->setSpacing(2);
-    const auto tool = [bar, row](const char* name, const char* icon, const char* caption) {
-        auto* b = pictureButton(QLatin1String(name), QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon)),
-                                QSize(32, 32), QString(), bar);
-        b->setText(QString::fromUtf8(caption));
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        b->setMinimumWidth(64);
-        row->addWidget(b);
-        return b;
-    };
-    cmdEsporta = tool("cmdEsporta", "excel", "Esporta");
-    row->addStretch();
-    cmdGuida = tool("cmdGuida", "guida", "Guida");
-    cmdEsci = tool("cmdEsci", "esci", "Esci");
+    ScreenToolbar bar(this);
+    cmdEsporta = bar.add("cmdEsporta", "excel", QStringLiteral("Esporta"));
+    bar.addStretch();
+    cmdGuida = bar.add("cmdGuida", "guida", QStringLiteral("Guida"));
+    cmdEsci = bar.add("cmdEsci", "esci", QStringLiteral("Esci"));
 
     model = new MemberGridModel(this);
     grdRecords = new QTableView(this);
@@ -121,7 +104,7 @@ TfrmExpAnagrafica::TfrmExpAnagrafica(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(bar);
+    layout->addWidget(bar.frame());
     auto* body = new QVBoxLayout;
     body->setContentsMargins(8, 8, 8, 8);
     body->addWidget(grdRecords);
