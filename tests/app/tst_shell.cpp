@@ -12,6 +12,7 @@
 #include "app/ui/frmmenuregistro.h"
 #include "app/ui/frmpassword.h"
 #include "app/ui/windows.h"
+#include "members/ui/frmanagrafica.h"
 #include "storage/appdir.h"
 #include "support/uidoubles.h"
 
@@ -375,11 +376,9 @@ private slots:
 
     void datePicker()
     {
-        // A stand-in for the member screen with its expiry field.
-        QWidget screen;
-        screen.setObjectName("frmAnagrafica");
-        auto* expiry = new QLineEdit(&screen);
-        expiry->setObjectName("txtDataScade");
+        // The member screen's expiry field receives the date of "datascade".
+        QWidget& screen = *frmAnagrafica;
+        QLineEdit* expiry = frmAnagrafica->field("DataScade");
         screen.show();
 
         Clock::set(QDateTime(QDate(2025, 3, 5), QTime(10, 0)));
