@@ -6,14 +6,14 @@ RecordLayout::RecordLayout(QString archiveName, std::span<const FieldSpec> table
     : m_archiveName(std::move(archiveName))
 {
     m_fields.reserve(table.size());
-    for (const FieldSpec& spec : table) {
-        QString name = QString::fromLatin1(spec.stem.data(), qsizetype(spec.stem.size()));
-        if (spec.number > 0)
-            name += QStringLiteral("%1").arg(spec.number, 2, 10, QLatin1Char('0'));
-        if (spec.kind != FieldKind::Reserved)
+    for (const FieldSpec& entry : table) {
+        QString name = QString::fromLatin1(entry.stem.data(), qsizetype(entry.stem.size()));
+        if (entry.number > 0)
+            name += QStringLiteral("%1").arg(entry.number, 2, 10, QLatin1Char('0'));
+        if (entry.kind != FieldKind::Reserved)
             m_byName.insert(name, int(m_fields.size()));
-        m_fields.push_back({name, m_recordSize, spec.capacity, spec.kind});
-        m_recordSize += spec.size();
+        m_fields.push_back({name, m_recordSize, entry.capacity, entry.kind});
+        m_recordSize += entry.size();
     }
 }
 

@@ -59,9 +59,9 @@ constexpr auto rows(const std::array<FieldSpec, K>& group)
     std::array<FieldSpec, K * std::size_t(Last - First + 1)> out{};
     std::size_t at = 0;
     for (int row = First; row <= Last; ++row)
-        for (FieldSpec spec : group) {
-            spec.number = row;
-            out[at++] = spec;
+        for (FieldSpec entry : group) {
+            entry.number = row;
+            out[at++] = entry;
         }
     return out;
 }
