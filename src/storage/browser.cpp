@@ -3,6 +3,7 @@
 #include "storage/archive.h"
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 namespace {
@@ -55,73 +56,57 @@ QString RecordBrowser::positionText() const
     return numberOrNothing(m_position);
 }
 
-BrowseOutcome RecordBrowser::first()
+BrowseOutcome RecordBrowser::moveTo(const std::function<std::optional<int>(int count)>& target, bool emptyClears)
 {
     return guarded(
-        [this] {
+        [this, &target, emptyClears] {
             ArchiveFile file(m_path, *m_layout);
-            if (file.count() == 0) {
+            const int n = file.count();
+            if (n == 0) {
                 file.close();
+                if (emptyClears)
+                    m_position.reset();
                 return empty();
             }
-            return shown(readAndClose(file, 1), 1);
+            const std::optional<int> position = target(n);
+            if (!position) {
+                file.close();
+                return unchanged();
+            }
+            return shown(readAndClose(file, *position), *position);
         },
         failed());
+}
+
+BrowseOutcome RecordBrowser::first()
+{
+    return moveTo([](int) { return 1; });
 }
 
 BrowseOutcome RecordBrowser::previous()
 {
     if (m_position == 1)
         return unchanged();
-    return guarded(
-        [this] {
-            ArchiveFile file(m_path, *m_layout);
-            const int n = file.count();
-            if (n == 0) {
-                file.close();
-                return empty();
-            }
-            // A position beyond the end (the file shrank meanwhile) goes to the last record.
-            const int target = m_position ? std::min(*m_position - 1, n) : 1;
-            return shown(readAndClose(file, target), target);
-        },
-        failed());
+    // A position beyond the end (the file shrank meanwhile) goes to the last record.
+    return moveTo([this](int n) { return m_position ? std::min(*m_position - 1, n) : 1; });
 }
 
 BrowseOutcome RecordBrowser::next()
 {
-    return guarded(
-        [this] {
-            ArchiveFile file(m_path, *m_layout);
-            const int n = file.count();
+    // On an empty archive the position is emptied; at the last record nothing happens.
+    return moveTo(
+        [this](int n) -> std::optional<int> {
             const int current = m_position.value_or(0);
-            if (n == 0) {
-                file.close();
-                m_position.reset();
-                return empty();
-            }
-            if (current >= n) {
-                file.close();
-                return unchanged();
-            }
-            return shown(readAndClose(file, current + 1), current + 1);
+            if (current >= n)
+                return std::nullopt;
+            return current + 1;
         },
-        failed());
+        true);
 }
 
 BrowseOutcome RecordBrowser::last()
 {
-    return guarded(
-        [this] {
-            ArchiveFile file(m_path, *m_layout);
-            const int n = file.count();
-            if (n == 0) {
-                file.close();
-                return empty();
-            }
-            return shown(readAndClose(file, n), n);
-        },
-        failed());
+    return moveTo([](int n) { return n; });
 }
 
 BrowseOutcome RecordBrowser::save(const Record& record)

@@ -14,6 +14,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace BrowseText {
@@ -74,6 +75,10 @@ public:
     BrowseOutcome showAt(int position);
 
 private:
+    // Opens the archive; on an empty one reports it (emptying the position
+    // when `emptyClears`); otherwise shows the record `target` picks from the
+    // count, or leaves everything as it is when it picks none.
+    BrowseOutcome moveTo(const std::function<std::optional<int>(int count)>& target, bool emptyClears = false);
     BrowseOutcome shown(Record record, int position);
     BrowseOutcome unchanged() const;
     BrowseOutcome empty() const;
