@@ -79,12 +79,8 @@ Report::Template design(const QImage& logo)
     Object& img = t.add(picture(QStringLiteral("imgLogo"), 3, 3, 17, 13, true));
     img.setPicture(logo);
 
-    Object titolo = textBox(QStringLiteral("txtTitolo"), 23, 3, 165, 9, QStringLiteral("Titolo Scheda"),
-                            QStringLiteral("Arial"), 16);
-    titolo.colour = Qt::white;
-    titolo.fill = DarkOrange;
-    titolo.hAlign = HAlign::Centre;
-    titolo.vAlign = VAlign::Centre;
+    Object titolo = captionBox(QStringLiteral("txtTitolo"), 23, 3, 165, 9, QStringLiteral("Titolo Scheda"),
+                               QStringLiteral("Arial"), 16, false, DarkOrange);
     titolo.wordWrap = false;
     t.add(titolo);
     t.add(horizontalLine(QStringLiteral("linSepara01"), 23, 16, 165));
@@ -106,12 +102,8 @@ Report::Template design(const QImage& logo)
     }
 
     t.add(horizontalLine(QStringLiteral("linSepara02"), 3, 265, 185));
-    Object calce = textBox(QStringLiteral("txtCalce"), 3, 269, 185, 6, QStringLiteral("Termine scheda"),
-                           QStringLiteral("Arial"), 10);
-    calce.colour = Qt::white;
-    calce.fill = DarkOrange;
-    calce.hAlign = HAlign::Centre;
-    calce.vAlign = VAlign::Centre;
+    Object calce = captionBox(QStringLiteral("txtCalce"), 3, 269, 185, 6, QStringLiteral("Termine scheda"),
+                              QStringLiteral("Arial"), 10, false, DarkOrange);
     calce.wordWrap = false;
     t.add(calce);
     return t;

@@ -432,6 +432,17 @@ Object textBox(const QString& name, double left, double top, double width, doubl
     return o;
 }
 
+Object captionBox(const QString& name, double left, double top, double width, double height, const QString& text,
+                  const QString& font, double pointSize, bool bold, const QColor& fill)
+{
+    Object o = textBox(name, left, top, width, height, text, font, pointSize, bold);
+    o.colour = Qt::white;
+    o.fill = fill;
+    o.hAlign = HAlign::Centre;
+    o.vAlign = VAlign::Centre;
+    return o;
+}
+
 Object picture(const QString& name, double left, double top, double width, double height, bool centred)
 {
     Object o;
@@ -566,13 +577,8 @@ Template listLayout(const QString& title, const QStringList& lines)
     t.page.leftMargin = t.page.rightMargin = t.page.topMargin = t.page.bottomMargin = 10;
 
     t.addBand({QStringLiteral("ReportTitle"), BandKind::Title, mm(8), mm(277), {}});
-    Object titolo = textBox(QStringLiteral("txtTitolo"), 2, 1, 273, 5, QStringLiteral("Riepilogo"),
-                            QStringLiteral("Verdana"), 9, true);
-    titolo.colour = Qt::white;
-    titolo.fill = slateGrey;
-    titolo.hAlign = HAlign::Centre;
-    titolo.vAlign = VAlign::Centre;
-    t.add(QStringLiteral("ReportTitle"), titolo);
+    t.add(QStringLiteral("ReportTitle"), captionBox(QStringLiteral("txtTitolo"), 2, 1, 273, 5, QStringLiteral("Riepilogo"),
+                                                    QStringLiteral("Verdana"), 9, true, slateGrey));
 
     t.addBand({QStringLiteral("MasterData"), BandKind::Data, mm(28), mm(277), {}});
     Object riepilogo =
@@ -582,13 +588,9 @@ Template listLayout(const QString& title, const QStringList& lines)
     t.add(QStringLiteral("MasterData"), riepilogo);
 
     t.addBand({QStringLiteral("Footer"), BandKind::Footer, mm(8), mm(277), {}});
-    Object pagina = textBox(QStringLiteral("txtPagina"), 3, 2, 272, 5, QStringLiteral("Stampa eseguita in data [DATE]"),
-                            QStringLiteral("Verdana"), 8, true);
-    pagina.colour = Qt::white;
-    pagina.fill = slateGrey;
-    pagina.hAlign = HAlign::Centre;
-    pagina.vAlign = VAlign::Centre;
-    t.add(QStringLiteral("Footer"), pagina);
+    t.add(QStringLiteral("Footer"), captionBox(QStringLiteral("txtPagina"), 3, 2, 272, 5,
+                                               QStringLiteral("Stampa eseguita in data [DATE]"),
+                                               QStringLiteral("Verdana"), 8, true, slateGrey));
 
     // Filled as every list window fills it.
     t.object(QStringLiteral("txtTitolo")).setText(title);

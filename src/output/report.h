@@ -180,6 +180,9 @@ public:
 // Object builders, positions and sizes in millimetres.
 Object textBox(const QString& name, double left, double top, double width, double height, const QString& text,
                const QString& font, double pointSize, bool bold = false);
+// A caption band: a text box in white on `fill`, centred both ways.
+Object captionBox(const QString& name, double left, double top, double width, double height, const QString& text,
+                  const QString& font, double pointSize, bool bold, const QColor& fill);
 Object picture(const QString& name, double left, double top, double width, double height, bool centred = false);
 Object rectangle(const QString& name, double left, double top, double width, double height,
                  const QColor& fill = QColor());
