@@ -15,6 +15,7 @@
 #include "members/ui/frmanagrafica.h"
 #include "storage/appdir.h"
 #include "support/uidoubles.h"
+#include "support/windowtests.h"
 
 #include <QCalendarWidget>
 #include <QFrame>
@@ -49,13 +50,6 @@ QByteArray readPasswordFile()
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void activate(QWidget* window)
-{
-    window->show();
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
-}
-
 // Types any text, accented letters included, as key presses.
 void typeText(QWidget* widget, const QString& text)
 {
@@ -69,20 +63,6 @@ void typeText(QWidget* widget, const QString& text)
             QApplication::sendEvent(widget, &release);
         }
     }
-}
-
-// Saves a picture of the window when NORVALIS_SHOTS names a folder.
-void shot(QWidget* window, const QString& name)
-{
-    const QString dir = qEnvironmentVariable("NORVALIS_SHOTS");
-    if (dir.isEmpty())
-        return;
-    if (window->windowState() & Qt::WindowMaximized) {
-        // As on a laptop screen of 1366 x 768.
-        window->setWindowState(Qt::WindowNoState);
-        window->resize(1366, 740);
-    }
-    window->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "checks/ui/frmiban.h"
 #include "checks/ui/frmpartitaiva.h"
 #include "support/uidoubles.h"
+#include "support/windowtests.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -36,21 +37,6 @@ void addWindowRows(const std::function<void(const char*, Field)>& row)
     row("TfrmPartitaIva", Field::VatNumber);
     row("TfrmCarta", Field::CardNumber);
     row("TfrmIban", Field::Iban);
-}
-
-void activate(QWidget* window)
-{
-    window->show();
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
-}
-
-// Saves a picture of the window when NORVALIS_SHOTS names a folder.
-void shot(QWidget* window, const QString& name)
-{
-    const QString dir = qEnvironmentVariable("NORVALIS_SHOTS");
-    if (!dir.isEmpty())
-        window->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 bool near(QColor a, QColor b)

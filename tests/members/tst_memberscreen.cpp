@@ -11,6 +11,7 @@
 #include "storage/appdir.h"
 #include "storage/archive.h"
 #include "support/uidoubles.h"
+#include "support/windowtests.h"
 #include "testsupport.h"
 
 #include <QCalendarWidget>
@@ -45,16 +46,6 @@ void click(const char* name)
     QVERIFY2(b, name);
     QVERIFY2(b->isEnabled(), name);
     QTest::mouseClick(b, Qt::LeftButton);
-}
-
-void shot(QWidget* window, const QString& name)
-{
-    const QString dir = qEnvironmentVariable("NORVALIS_SHOTS");
-    if (dir.isEmpty())
-        return;
-    window->setWindowState(Qt::WindowNoState);
-    window->resize(1366, 740);
-    window->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 }  // namespace

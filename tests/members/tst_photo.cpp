@@ -6,6 +6,7 @@
 #include "members/ui/photoview.h"
 #include "storage/appdir.h"
 #include "support/uidoubles.h"
+#include "support/windowtests.h"
 
 #include <QDir>
 #include <QCameraDevice>
@@ -52,14 +53,6 @@ bool isJpeg(const QString& path)
 bool near(QColor a, QColor b)
 {
     return qAbs(a.red() - b.red()) < 12 && qAbs(a.green() - b.green()) < 12 && qAbs(a.blue() - b.blue()) < 12;
-}
-
-// Saves a picture of the window when NORVALIS_SHOTS names a folder.
-void shot(QWidget* window, const QString& name)
-{
-    const QString dir = qEnvironmentVariable("NORVALIS_SHOTS");
-    if (!dir.isEmpty())
-        window->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 // What the fake cameras of a test did, seen from the test's thread.

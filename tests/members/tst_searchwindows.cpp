@@ -10,6 +10,7 @@
 #include "output/searchhandback.h"
 #include "storage/archiveerror.h"
 #include "support/uidoubles.h"
+#include "support/windowtests.h"
 
 #include <QDir>
 #include <QLabel>
@@ -22,13 +23,6 @@
 #include <memory>
 
 namespace {
-
-void shot(QWidget* window, const QString& name)
-{
-    const QString dir = qEnvironmentVariable("NORVALIS_SHOTS");
-    if (!dir.isEmpty())
-        window->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
-}
 
 void doubleClickRow(SearchDialog& dialog, int row)
 {
