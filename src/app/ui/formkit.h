@@ -2,6 +2,7 @@
 // The pieces every screen is made of: the hint bar, the yellow focus
 // highlights, the Enter chain, links and picture buttons.
 
+#include <QApplication>
 #include <QHash>
 #include <QLabel>
 #include <QObject>
@@ -145,6 +146,18 @@ void prepareWindow(QWidget* window, const QString& caption, Frame frame = Frame:
                    Background background = Background::White);
 // The band with the product's logo at the top of the help, about and credits windows.
 QLabel* logoBand(QWidget* parent, QSize logoSize);
+
+// The control `control` of the window whose objectName is `window` (the
+// screens a caller key names); nullptr when that window or control is missing.
+template <typename Control>
+Control* windowControl(const QString& window, const QString& control)
+{
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == window)
+            if (auto* c = top->findChild<Control*>(control))
+                return c;
+    return nullptr;
+}
 
 // Centres a top-level window on the screen, or on `over` when given.
 void centre(QWidget* window, const QWidget* over = nullptr);

@@ -65,10 +65,7 @@ void TfrmCalendario::btnImportaDataClick()
     const auto target = DatePicker::targetFor(lblMemory->text());
     if (!target)
         return;  // a code no screen uses: nothing is written and the picker stays open
-    QLineEdit* field = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == target->window && (field = window->findChild<QLineEdit*>(target->field)))
-            break;
+    QLineEdit* field = windowControl<QLineEdit>(target->window, target->field);
     if (!field)
         return;
     field->setText(Dates::format(calAppuntamenti->selectedDate()));

@@ -165,11 +165,7 @@ QLabel* TfrmAllegaCartella::holder(const QString& name) const
     const auto window = attachments::callerWindow(lblMemory->text());
     if (!window)
         return nullptr;
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->objectName() == *window)
-            if (auto* label = top->findChild<QLabel*>(name))
-                return label;
-    return nullptr;
+    return windowControl<QLabel>(*window, name);
 }
 
 void TfrmAllegaCartella::setCallerKey(const QString& key)
