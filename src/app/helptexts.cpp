@@ -213,6 +213,43 @@ QList<Topic> buildTable()
             "chiude la finestra e riporta all'archivio dei soci.",
         }),
 
+        make("tessera", "Stampa tessera singola.", {
+            "Questa schermata prepara e stampa la tessera di un socio, una alla volta. In alto a sinistra "
+            "della tessera compaiono il nome dell'Ente o Associazione e le due righe di sottotitolo, in "
+            "basso le annotazioni e a destra il logo: per cambiarli basta fare clic su di essi. Il logo e "
+            "i dati dell'Ente sono salvati in automatico all'uscita da questo ambiente di lavoro e "
+            "ricompaiono alla prossima apertura, anche nella stampa di più tessere.",
+
+            "La tessera riporta il cognome e nome del socio, la carica ricoperta, il numero della tessera, "
+            "le date di rilascio e di scadenza e la foto. I dati si richiamano dall'archivio dei soci con "
+            "il pulsante Trova oppure scorrendo le schede con le frecce; il pulsante Nuovo svuota la "
+            "tessera senza toccare l'archivio, che da qui non viene mai modificato.",
+
+            "Prima della stampa si possono regolare il margine superiore e il margine sinistro, in "
+            "millimetri, e scegliere l'orientamento verticale od orizzontale del foglio: così la tessera "
+            "cade nel punto giusto con qualunque stampante, che sia una stampante per tessere plastificate, "
+            "una normale stampante su fogli A4 o una stampante per cartoncini di piccolo formato. Le "
+            "impostazioni scelte sono ricordate per le stampe successive. L'anteprima mostra la tessera "
+            "sul foglio senza i margini.",
+
+            "La foto è quella salvata nella scheda del socio: conviene scattarla o sceglierla in verticale, "
+            "perché in stampa viene adattata al riquadro della foto. I piccoli pulsanti accanto alla foto e "
+            "al logo li cancellano dalla tessera corrente.",
+        }),
+
+        make("tessere", "Stampa più tessere.", {
+            "Questa schermata stampa fino a nove tessere diverse su un unico foglio A4, tre file di tre. "
+            "Ogni tessera ha il suo pulsante \"Importa dati tesserino\", che apre la ricerca nell'archivio "
+            "dei soci: il socio scelto con un doppio clic riempie quella tessera con i suoi dati e la sua "
+            "foto. Il nome dell'Ente, i sottotitoli, le annotazioni e il logo sono quelli impostati nella "
+            "stampa della tessera singola. Prima di stampare si può vedere l'intera pagina in anteprima.",
+
+            "I dati e la foto di una tessera si cancellano con il suo pulsante numerato sotto \"Cancella "
+            "tessera n.\"; il pulsante Nuovo, o l'immagine della gomma dopo una conferma, svuota tutte e "
+            "nove le tessere insieme. Queste cancellazioni riguardano soltanto il foglio da stampare: le "
+            "schede dell'archivio dei soci non vengono mai eliminate.",
+        }),
+
         make("password", "Cambia password.", {
             "Questa finestra sostituisce la password di accesso al programma. Si apre con il pulsante "
             "\"Cambia password\" della finestra di accesso, prima di entrare nel programma; quando si "

@@ -57,19 +57,6 @@ Report::Object cardPicture(const char* name, const QString& suffix, QPointF offs
     return o;
 }
 
-// The fields of a face in the order the print windows fill them.
-struct FaceText {
-    const char* object;
-    QString CardFace::*text;
-};
-const FaceText FaceTexts[] = {
-    {"txtAssociazione", &CardFace::association}, {"txtSottotitolo01", &CardFace::subtitle1},
-    {"txtSottotitolo02", &CardFace::subtitle2},  {"txtAnnotazioni", &CardFace::note},
-    {"txtTesserato", &CardFace::member},         {"txtCarica", &CardFace::office},
-    {"txtNumTessera", &CardFace::cardNumber},    {"txtDataRil", &CardFace::issued},
-    {"txtDataScade", &CardFace::expires},
-};
-
 void fillFace(Report::Template& layout, const CardFace& face, const QString& suffix)
 {
     // A face without a picture shows the fillers, as the screens do.
@@ -229,6 +216,33 @@ void fillSheet(Report::Template& sheet, const QList<CardFace>& faces)
     for (int slot = 1; slot <= std::min<int>(SheetSlots, int(faces.size())); ++slot)
         if (sheet.hasObject(QStringLiteral("imgLogo") + slotSuffix(slot)))
             fillFace(sheet, faces.at(slot - 1), slotSuffix(slot));
+}
+
+Report::Template printedSingleCard(const CardFace& face, const PrintSettings& settings)
+{
+    const std::optional<double> top = offsetMillimetres(settings.top);
+    const std::optional<double> left = offsetMillimetres(settings.left);
+    if (!top || !left)
+        throw Report::Error("margine di stampa non valido");
+    Report::Template card = singleCardDesign();
+    placeSingleCard(card, settings.landscape, *top, *left);
+    fillSingleCard(card, face);
+    return card;
+}
+
+Report::Template previewedSingleCard(const CardFace& face)
+{
+    Report::Template card = singleCardPreviewDesign();
+    placeSingleCard(card, false, 0, 0);
+    fillSingleCard(card, face);
+    return card;
+}
+
+Report::Template printedSheet(const QList<CardFace>& faces)
+{
+    Report::Template sheet = sheetDesign();
+    fillSheet(sheet, faces);
+    return sheet;
 }
 
 }  // namespace Cards

@@ -40,6 +40,21 @@ struct CardFace {
     void clearMember();
 };
 
+// The card's texts: the layout object each goes into, and whether it belongs
+// to the organization (the screens name those "tit..." instead of "txt...").
+struct FaceText {
+    const char* object;
+    QString CardFace::*text;
+    bool organization;
+};
+inline constexpr FaceText FaceTexts[] = {
+    {"txtAssociazione", &CardFace::association, true}, {"txtSottotitolo01", &CardFace::subtitle1, true},
+    {"txtSottotitolo02", &CardFace::subtitle2, true},  {"txtAnnotazioni", &CardFace::note, true},
+    {"txtTesserato", &CardFace::member, false},        {"txtCarica", &CardFace::office, false},
+    {"txtNumTessera", &CardFace::cardNumber, false},   {"txtDataRil", &CardFace::issued, false},
+    {"txtDataScade", &CardFace::expires, false},
+};
+
 // The texts a card shows before a member is put on it.
 inline const QString MemberPlaceholder = QStringLiteral("Cognome e nome Socio");
 inline const QString OfficePlaceholder = QStringLiteral("Carica ricoperta");
@@ -81,5 +96,13 @@ QPointF slotOffsetMm(int slot);     // 5 -> (95, 65)
 Report::Template sheetDesign(int cardCount = SheetSlots);
 // Puts faces[k] into slot k + 1, for as many slots as the sheet holds.
 void fillSheet(Report::Template& sheet, const QList<CardFace>& faces);
+
+// The layouts filled as the print and preview windows hand them to the
+// report engine. The print of the single card applies the offsets and the
+// orientation (Report::Error when an offset is not a number); its preview
+// is always portrait without offsets.
+Report::Template printedSingleCard(const CardFace& face, const PrintSettings& settings);
+Report::Template previewedSingleCard(const CardFace& face);
+Report::Template printedSheet(const QList<CardFace>& faces);
 
 }  // namespace Cards

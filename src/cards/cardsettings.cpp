@@ -113,14 +113,18 @@ PrintSettings loadPrintSettings()
     return settings;
 }
 
-bool savePrintSettings(const PrintSettings& settings)
+bool saveOffset(const PrintSettings& settings, Offset offset)
 {
     IniFile ini = settingsFile();
-    const QString orientation = settings.landscape ? Landscape : Portrait;
-    return ini.setValue(MarginsSection, QStringLiteral("Superiore"), TextField::trimmed(settings.top))
-        && ini.setValue(OrientationSection, OrientationKey, orientation)
-        && ini.setValue(MarginsSection, QStringLiteral("Sinistro"), TextField::trimmed(settings.left))
-        && ini.setValue(OrientationSection, OrientationKey, orientation);
+    const bool top = offset == Offset::Top;
+    return ini.setValue(MarginsSection, top ? QStringLiteral("Superiore") : QStringLiteral("Sinistro"),
+                        TextField::trimmed(top ? settings.top : settings.left))
+        && ini.setValue(OrientationSection, OrientationKey, settings.landscape ? Landscape : Portrait);
+}
+
+bool savePrintSettings(const PrintSettings& settings)
+{
+    return saveOffset(settings, Offset::Top) && saveOffset(settings, Offset::Left);
 }
 
 OffsetStep stepOffset(const QString& offset, int delta)

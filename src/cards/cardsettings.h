@@ -50,8 +50,11 @@ struct PrintSettings {
 // Sections "Margini Stampa" and "Stampa Tesserino". An orientation other than
 // "Verticale" or "Orizzontale" leaves portrait.
 PrintSettings loadPrintSettings();
-// Writes the top offset with the orientation, then the left offset with the
-// orientation again; false as soon as a write fails.
+// Writes one offset together with the orientation; false when a write fails.
+enum class Offset { Top, Left };
+bool saveOffset(const PrintSettings& settings, Offset offset);
+// The top offset with the orientation, then the left offset with the
+// orientation again, as a print does; false as soon as a write fails.
 bool savePrintSettings(const PrintSettings& settings);
 
 // "+" and "-": the offset read as a whole number, plus `delta`. An offset

@@ -12,6 +12,8 @@
 #include "app/ui/frmmenuregistro.h"
 #include "app/ui/frmpassword.h"
 #include "app/ui/windows.h"
+#include "cards/ui/frmtessera.h"
+#include "cards/ui/frmtessere.h"
 #include "members/ui/frmanagrafica.h"
 #include "storage/appdir.h"
 #include "support/uidoubles.h"
@@ -93,9 +95,11 @@ private slots:
     {
         QCOMPARE(createdWindows(),
                  (QStringList{"frmPassword", "frmAvvio", "frmAllegaCartella", "frmAnagrafica", "frmAnteprima",
-                              "frmCalendario", "frmCambiaPassword", "frmCarta", "frmCodFisc", "frmExpAnagrafica",
-                              "frmGuida", "frmIban", "frmInfo", "frmPartitaIva", "frmSospesi", "frmSplash",
-                              "frmTrovaAnagrafica", "frmZoom", "frmMenuRegistro", "frmWebCam"}));
+                              "frmAnteprimaTessera", "frmAnteprimaTessere", "frmCalendario", "frmCambiaPassword",
+                              "frmCarta", "frmCodFisc", "frmDatiEnte", "frmExpAnagrafica", "frmGuida", "frmIban",
+                              "frmInfo", "frmPartitaIva", "frmSospesi", "frmSplash", "frmStampaTessera",
+                              "frmStampaTessere", "frmTessera", "frmTessere", "frmTrovaAnagrafica", "frmZoom",
+                              "frmMenuRegistro", "frmWebCam"}));
         QCOMPARE(frmPassword->windowTitle(), QStringLiteral(" Norvalis 2.0 - Accesso"));
         QVERIFY(!(frmPassword->windowFlags() & Qt::WindowCloseButtonHint));
     }
@@ -253,8 +257,17 @@ private slots:
     {
         activate(frmAvvio);
         shot(frmAvvio, "menu");
-        for (const char* name : {"btnTessera", "btnTessere", "btnScadenzario", "btnRegistro"})
+        for (const char* name : {"btnScadenzario", "btnRegistro"})
             QVERIFY2(!frmAvvio->findChild<QPushButton*>(name)->isEnabled(), name);
+        // The two card screens open from the menu, which hides.
+        const std::pair<const char*, QWidget*> cardAreas[] = {{"btnTessera", (QWidget*)frmTessera},
+                                                              {"btnTessere", (QWidget*)frmTessere}};
+        for (const auto& [bar, screen] : cardAreas) {
+            QTest::mouseClick(frmAvvio->findChild<QPushButton*>(bar), Qt::LeftButton);
+            QVERIFY2(screen->isVisible() && !frmAvvio->isVisible(), bar);
+            screen->close();
+            QVERIFY2(frmAvvio->isVisible(), bar);
+        }
         QCOMPARE(frmAvvio->findChild<QPushButton*>("btnRiepilogo")->text(), QStringLiteral("CALENDARIO TURNI"));
 
         // About: the e-mail link, enclosed in double quotes.

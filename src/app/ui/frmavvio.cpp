@@ -7,6 +7,8 @@
 #include "app/ui/frmmenuregistro.h"
 #include "app/ui/services.h"
 #include "app/ui/windows.h"
+#include "cards/ui/frmtessera.h"
+#include "cards/ui/frmtessere.h"
 #include "members/ui/frmanagrafica.h"
 
 #include <QApplication>
@@ -85,8 +87,10 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent)
     const Area areas[] = {
         {"imgAnagrafica", "btnAnagrafica", "ARCHIVIO SOCI", "area_anagrafica",
          []() -> QWidget* { return frmAnagrafica; }},
-        {"imgTessera", "btnTessera", "STAMPA TESSERA SINGOLA", "area_tessera", nullptr},
-        {"imgTessere", "btnTessere", "STAMPA PIU' TESSERE", "area_tessere", nullptr},
+        {"imgTessera", "btnTessera", "STAMPA TESSERA SINGOLA", "area_tessera",
+         []() -> QWidget* { return frmTessera; }},
+        {"imgTessere", "btnTessere", "STAMPA PIU' TESSERE", "area_tessere",
+         []() -> QWidget* { return frmTessere; }},
         {"imgScadenzario", "btnScadenzario", "SCADENZARIO PAGAMENTI", "area_scadenzario", nullptr},
         {"imgRegistro", "btnRegistro", "IMPOSTAZIONE ORARI", "area_orari", nullptr},
         {"imgRiepilogo", "btnRiepilogo", "CALENDARIO TURNI", "area_turni",

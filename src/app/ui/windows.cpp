@@ -7,6 +7,10 @@
 #include "app/ui/frminfo.h"
 #include "app/ui/frmmenuregistro.h"
 #include "app/ui/frmpassword.h"
+#include "cards/ui/cardprint.h"
+#include "cards/ui/frmdatiente.h"
+#include "cards/ui/frmtessera.h"
+#include "cards/ui/frmtessere.h"
 #include "checks/ui/frmcarta.h"
 #include "checks/ui/frmcodfisc.h"
 #include "checks/ui/frmiban.h"
@@ -27,10 +31,13 @@ TfrmAvvio* frmAvvio = nullptr;
 TfrmAllegaCartella* frmAllegaCartella = nullptr;
 TfrmAnagrafica* frmAnagrafica = nullptr;
 TfrmAnteprima* frmAnteprima = nullptr;
+TfrmAnteprimaTessera* frmAnteprimaTessera = nullptr;
+TfrmAnteprimaTessere* frmAnteprimaTessere = nullptr;
 TfrmCalendario* frmCalendario = nullptr;
 TfrmCambiaPassword* frmCambiaPassword = nullptr;
 TfrmCarta* frmCarta = nullptr;
 TfrmCodFisc* frmCodFisc = nullptr;
+TfrmDatiEnte* frmDatiEnte = nullptr;
 TfrmExpAnagrafica* frmExpAnagrafica = nullptr;
 TfrmGuida* frmGuida = nullptr;
 TfrmIban* frmIban = nullptr;
@@ -38,6 +45,10 @@ TfrmInfo* frmInfo = nullptr;
 TfrmPartitaIva* frmPartitaIva = nullptr;
 TfrmSospesi* frmSospesi = nullptr;
 TfrmSplash* frmSplash = nullptr;
+TfrmStampaTessera* frmStampaTessera = nullptr;
+TfrmStampaTessere* frmStampaTessere = nullptr;
+TfrmTessera* frmTessera = nullptr;
+TfrmTessere* frmTessere = nullptr;
 TfrmTrovaAnagrafica* frmTrovaAnagrafica = nullptr;
 TfrmZoom* frmZoom = nullptr;
 TfrmMenuRegistro* frmMenuRegistro = nullptr;
@@ -78,10 +89,13 @@ void createWindows()
     create(frmAllegaCartella, "frmAllegaCartella");
     create(frmAnagrafica, "frmAnagrafica");
     create(frmAnteprima, "frmAnteprima", Report::Prepared{});
+    create(frmAnteprimaTessera, "frmAnteprimaTessera");
+    create(frmAnteprimaTessere, "frmAnteprimaTessere");
     create(frmCalendario, "frmCalendario");
     create(frmCambiaPassword, "frmCambiaPassword");
     create(frmCarta, "frmCarta");
     create(frmCodFisc, "frmCodFisc");
+    create(frmDatiEnte, "frmDatiEnte");
     create(frmExpAnagrafica, "frmExpAnagrafica");
     create(frmGuida, "frmGuida");
     create(frmIban, "frmIban");
@@ -89,12 +103,17 @@ void createWindows()
     create(frmPartitaIva, "frmPartitaIva");
     create(frmSospesi, "frmSospesi");
     create(frmSplash, "frmSplash");
+    create(frmStampaTessera, "frmStampaTessera");
+    create(frmStampaTessere, "frmStampaTessere");
+    create(frmTessera, "frmTessera");
+    create(frmTessere, "frmTessere");
     create(frmTrovaAnagrafica, "frmTrovaAnagrafica");
     create(frmZoom, "frmZoom", QImage());
     create(frmMenuRegistro, "frmMenuRegistro");
     create(frmWebCam, "frmWebCam", nullptr);
     // What the screens accept from the searches, once they all exist.
     registerMemberSearchReceivers();
+    registerCardSearchReceivers();
 }
 
 void destroyWindows()
@@ -103,6 +122,10 @@ void destroyWindows()
     destroy(frmMenuRegistro);
     destroy(frmZoom);
     destroy(frmTrovaAnagrafica);
+    destroy(frmTessere);
+    destroy(frmTessera);
+    destroy(frmStampaTessere);
+    destroy(frmStampaTessera);
     destroy(frmSplash);
     destroy(frmSospesi);
     destroy(frmPartitaIva);
@@ -110,10 +133,13 @@ void destroyWindows()
     destroy(frmIban);
     destroy(frmGuida);
     destroy(frmExpAnagrafica);
+    destroy(frmDatiEnte);
     destroy(frmCodFisc);
     destroy(frmCarta);
     destroy(frmCambiaPassword);
     destroy(frmCalendario);
+    destroy(frmAnteprimaTessere);
+    destroy(frmAnteprimaTessera);
     destroy(frmAnteprima);
     destroy(frmAnagrafica);
     destroy(frmAllegaCartella);

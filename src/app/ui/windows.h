@@ -1,7 +1,7 @@
 #pragma once
 // The windows created once at start-up, each reachable through its global.
 // Dialogs that are made anew for each use (help, about, credits, date
-// picker) also have their start-up instance, as every window class does.
+// picker, card print windows) also have their start-up instance, as every window class does.
 
 #include <QStringList>
 
@@ -10,10 +10,13 @@ class TfrmAvvio;
 class TfrmAllegaCartella;
 class TfrmAnagrafica;
 class TfrmAnteprima;
+class TfrmAnteprimaTessera;
+class TfrmAnteprimaTessere;
 class TfrmCalendario;
 class TfrmCambiaPassword;
 class TfrmCarta;
 class TfrmCodFisc;
+class TfrmDatiEnte;
 class TfrmExpAnagrafica;
 class TfrmGuida;
 class TfrmIban;
@@ -21,6 +24,10 @@ class TfrmInfo;
 class TfrmPartitaIva;
 class TfrmSospesi;
 class TfrmSplash;
+class TfrmStampaTessera;
+class TfrmStampaTessere;
+class TfrmTessera;
+class TfrmTessere;
 class TfrmTrovaAnagrafica;
 class TfrmZoom;
 class TfrmMenuRegistro;
@@ -31,10 +38,13 @@ extern TfrmAvvio* frmAvvio;
 extern TfrmAllegaCartella* frmAllegaCartella;
 extern TfrmAnagrafica* frmAnagrafica;
 extern TfrmAnteprima* frmAnteprima;
+extern TfrmAnteprimaTessera* frmAnteprimaTessera;
+extern TfrmAnteprimaTessere* frmAnteprimaTessere;
 extern TfrmCalendario* frmCalendario;
 extern TfrmCambiaPassword* frmCambiaPassword;
 extern TfrmCarta* frmCarta;
 extern TfrmCodFisc* frmCodFisc;
+extern TfrmDatiEnte* frmDatiEnte;
 extern TfrmExpAnagrafica* frmExpAnagrafica;
 extern TfrmGuida* frmGuida;
 extern TfrmIban* frmIban;
@@ -42,6 +52,10 @@ extern TfrmInfo* frmInfo;
 extern TfrmPartitaIva* frmPartitaIva;
 extern TfrmSospesi* frmSospesi;
 extern TfrmSplash* frmSplash;
+extern TfrmStampaTessera* frmStampaTessera;
+extern TfrmStampaTessere* frmStampaTessere;
+extern TfrmTessera* frmTessera;
+extern TfrmTessere* frmTessere;
 extern TfrmTrovaAnagrafica* frmTrovaAnagrafica;
 extern TfrmZoom* frmZoom;
 extern TfrmMenuRegistro* frmMenuRegistro;

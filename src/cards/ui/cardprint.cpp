@@ -1,0 +1,315 @@
+#include "cards/ui/cardprint.h"
+
+#include "app/ui/formkit.h"
+#include "app/ui/services.h"
+#include "cards/ui/frmtessera.h"
+#include "cards/ui/frmtessere.h"
+#include "output/ui/reportprint.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include <exception>
+
+namespace {
+
+QLabel* heading(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setStyleSheet(QStringLiteral("font: bold 10pt 'Arial'; color: #1F3A6B;"));
+    return label;
+}
+
+}  // namespace
+
+CardPrintWindow::CardPrintWindow(const QString& caption, const QString& icon, const QString& action, QWidget* parent)
+    : QDialog(parent)
+{
+    prepareWindow(this, caption, Frame::NoBorderIcons);
+    removeBorderIcons(this);
+
+    auto* image = new QLabel(this);
+    image->setObjectName(QStringLiteral("imgStampante"));
+    image->setPixmap(picture(icon, QSize(150, 180)));
+    image->setAlignment(Qt::AlignCenter);
+
+    lblAttendere = new QLabel(QStringLiteral("Elaborazione in corso. Attendere..."), this);
+    lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
+    lblAttendere->setStyleSheet(QStringLiteral("color: #C00000; font: italic 10pt 'Arial';"));
+    lblAttendere->hide();
+    btnStampa = new QPushButton(action, this);
+    btnStampa->setObjectName(QStringLiteral("btnStampa"));
+    btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
+    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    for (QPushButton* b : {btnStampa, btnAnnulla}) {
+        b->setMinimumSize(140, 34);
+        b->setAutoDefault(false);
+    }
+    btnStampa->setDefault(true);
+
+    m_controls = new QVBoxLayout;
+    m_controls->setSpacing(10);
+    auto* body = new QHBoxLayout;
+    body->setSpacing(18);
+    body->addWidget(image, 0, Qt::AlignTop);
+    body->addLayout(m_controls, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(lblAttendere);
+    buttons->addStretch();
+    buttons->addWidget(btnStampa);
+    buttons->addWidget(btnAnnulla);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 14);
+    layout->setSpacing(14);
+    layout->addLayout(body, 1);
+    layout->addLayout(buttons);
+
+    // The wait line shows as soon as the button goes down.
+    connect(btnStampa, &QPushButton::pressed, lblAttendere, &QWidget::show);
+    connect(btnStampa, &QPushButton::clicked, this, [this] {
+        lblAttendere->show();
+        lblAttendere->repaint();
+        run();
+    });
+    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CardPrintWindow::describe(const QString& title, const QString& text)
+{
+    m_controls->addWidget(heading(title, this));
+    auto* note = new QLabel(text, this);
+    note->setWordWrap(true);
+    m_controls->addWidget(note);
+    m_controls->addStretch();
+    setFixedSize(sizeHint().expandedTo(QSize(440, 0)));
+}
+
+// ---------------------------------------------------------------- single card
+
+namespace {
+
+QPushButton* stepButton(const char* name, const QString& text, QWidget* parent)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setFixedSize(34, 30);
+    b->setAutoDefault(false);
+    b->setStyleSheet(QStringLiteral("font: bold 12pt 'Arial';"));
+    return b;
+}
+
+QLineEdit* offsetField(const char* name, QWidget* parent)
+{
+    auto* field = new QLineEdit(QStringLiteral("0"), parent);
+    field->setObjectName(QLatin1String(name));
+    field->setReadOnly(true);
+    field->setAlignment(Qt::AlignCenter);
+    field->setFixedSize(64, 30);
+    field->setFocusPolicy(Qt::NoFocus);
+    field->setStyleSheet(QStringLiteral("font: bold 11pt 'Arial'; background: #FFFDF0;"));
+    return field;
+}
+
+}  // namespace
+
+TfrmStampaTessera::TfrmStampaTessera(QWidget* parent, SingleCardSource source)
+    : CardPrintWindow(QStringLiteral(" Stampa tesserino"), QStringLiteral(":/icons/margini.svg"),
+                      QStringLiteral("Stampa"), parent),
+      m_source(source ? std::move(source) : SingleCardSource(currentSingleCard))
+{
+    findChild<QLabel*>(QStringLiteral("imgStampante"))->setObjectName(QStringLiteral("imgMargini"));
+
+    optVerticale = new QRadioButton(QStringLiteral("Verticale"), this);
+    optVerticale->setObjectName(QStringLiteral("optVerticale"));
+    optOrizzontale = new QRadioButton(QStringLiteral("Orizzontale"), this);
+    optOrizzontale->setObjectName(QStringLiteral("optOrizzontale"));
+    optVerticale->setChecked(true);
+    auto* orientations = new QButtonGroup(this);
+    orientations->addButton(optVerticale);
+    orientations->addButton(optOrizzontale);
+
+    txtTop = offsetField("txtTop", this);
+    txtLeft = offsetField("txtLeft", this);
+    btnTopMinus = stepButton("btnTopMinus", QStringLiteral("-"), this);
+    btnTopPlus = stepButton("btnTopPlus", QStringLiteral("+"), this);
+    btnLeftMinus = stepButton("btnLeftMinus", QStringLiteral("-"), this);
+    btnLeftPlus = stepButton("btnLeftPlus", QStringLiteral("+"), this);
+    btnApplicaTop = new QPushButton(this);
+    btnApplicaTop->setObjectName(QStringLiteral("btnApplicaTop"));
+    btnApplicaTop->hide();
+    btnApplicaLeft = new QPushButton(this);
+    btnApplicaLeft->setObjectName(QStringLiteral("btnApplicaLeft"));
+    btnApplicaLeft->hide();
+
+    const auto offsetRow = [this](QPushButton* minus, QLineEdit* field, QPushButton* plus) {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(6);
+        row->addWidget(minus);
+        row->addWidget(field);
+        row->addWidget(plus);
+        row->addWidget(new QLabel(QStringLiteral("mm"), this));
+        row->addStretch();
+        return row;
+    };
+    auto* orientationRow = new QHBoxLayout;
+    orientationRow->addWidget(optVerticale);
+    orientationRow->addSpacing(16);
+    orientationRow->addWidget(optOrizzontale);
+    orientationRow->addStretch();
+    controls()->addWidget(heading(QStringLiteral("Orientamento:"), this));
+    controls()->addLayout(orientationRow);
+    controls()->addSpacing(6);
+    controls()->addWidget(heading(QStringLiteral("Margine superiore:"), this));
+    controls()->addLayout(offsetRow(btnTopMinus, txtTop, btnTopPlus));
+    controls()->addWidget(heading(QStringLiteral("Margine sinistro:"), this));
+    controls()->addLayout(offsetRow(btnLeftMinus, txtLeft, btnLeftPlus));
+    controls()->addStretch();
+
+    connect(btnTopMinus, &QPushButton::clicked, this, [this] { step(txtTop, -1); });
+    connect(btnTopPlus, &QPushButton::clicked, this, [this] { step(txtTop, 1); });
+    connect(btnLeftMinus, &QPushButton::clicked, this, [this] { step(txtLeft, -1); });
+    connect(btnLeftPlus, &QPushButton::clicked, this, [this] { step(txtLeft, 1); });
+    connect(btnApplicaTop, &QPushButton::clicked, this, &TfrmStampaTessera::btnApplicaTopClick);
+    connect(btnApplicaLeft, &QPushButton::clicked, this, &TfrmStampaTessera::btnApplicaLeftClick);
+    setFixedSize(sizeHint().expandedTo(QSize(460, 0)));
+}
+
+void TfrmStampaTessera::showEvent(QShowEvent* event)
+{
+    CardPrintWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    const Cards::PrintSettings saved = Cards::loadPrintSettings();
+    txtTop->setText(saved.top);
+    txtLeft->setText(saved.left);
+    if (saved.landscape)
+        optOrizzontale->setChecked(true);
+    centre(this, parentWidget() ? parentWidget()->window() : nullptr);
+}
+
+Cards::PrintSettings TfrmStampaTessera::settings() const
+{
+    return {txtTop->text(), txtLeft->text(), optOrizzontale->isChecked()};
+}
+
+void TfrmStampaTessera::step(QLineEdit* field, int delta)
+{
+    const Cards::OffsetStep stepped = Cards::stepOffset(field->text(), delta);
+    if (!stepped.text) {
+        Ui::error(this, stepped.error);
+        return;
+    }
+    field->setText(*stepped.text);
+}
+
+void TfrmStampaTessera::btnApplicaTopClick()
+{
+    m_saved = m_saved && Cards::saveOffset(settings(), Cards::Offset::Top);
+}
+
+void TfrmStampaTessera::btnApplicaLeftClick()
+{
+    m_saved = m_saved && Cards::saveOffset(settings(), Cards::Offset::Left);
+}
+
+void TfrmStampaTessera::run()
+{
+    try {
+        m_saved = true;
+        btnApplicaTop->click();
+        btnApplicaLeft->click();
+        if (!m_saved)
+            throw Report::Error("impostazioni di stampa non salvate");
+        const Report::Template card = Cards::printedSingleCard(m_source(), settings());
+        ReportPrint::print(this, card);
+        lblAttendere->hide();
+    } catch (const std::exception&) {
+        lblAttendere->hide();
+        Ui::warning(this, CardPrintFailed);
+    }
+    accept();
+}
+
+TfrmAnteprimaTessera::TfrmAnteprimaTessera(QWidget* parent, SingleCardSource source)
+    : CardPrintWindow(QStringLiteral(" Anteprima di stampa"), QStringLiteral(":/icons/anteprima.svg"),
+                      QStringLiteral("Mostra anteprima"), parent),
+      m_source(source ? std::move(source) : SingleCardSource(currentSingleCard))
+{
+    describe(QStringLiteral("Anteprima del tesserino corrente"),
+             QStringLiteral("L'anteprima mostra il tesserino sul foglio in verticale, "
+                            "senza i margini impostati per la stampa."));
+}
+
+void TfrmAnteprimaTessera::run()
+{
+    const Report::Template card = Cards::previewedSingleCard(m_source());
+    lblAttendere->hide();
+    ReportPrint::preview(this, card);
+    accept();
+}
+
+// ---------------------------------------------------------------- card sheet
+
+namespace {
+
+// What the application reports of a failure no window catches, the
+// window staying open.
+void reportFailure(QWidget* window, const std::exception& failure)
+{
+    Ui::error(window, QString::fromUtf8(failure.what()));
+}
+
+}  // namespace
+
+TfrmStampaTessere::TfrmStampaTessere(QWidget* parent, SheetSource source)
+    : CardPrintWindow(QStringLiteral(" Stampa pi\u00F9 tessere su foglio A4"), QStringLiteral(":/icons/stampa.svg"),
+                      QStringLiteral("Stampa"), parent),
+      m_source(source ? std::move(source) : SheetSource(currentSheet))
+{
+    describe(QStringLiteral("Stampa delle nove tessere"),
+             QStringLiteral("Le nove tessere sono stampate su un foglio A4 orizzontale, in tre file di tre."));
+}
+
+void TfrmStampaTessere::run()
+{
+    try {
+        ReportPrint::print(this, Cards::printedSheet(m_source()));
+    } catch (const std::exception& failure) {
+        lblAttendere->hide();
+        reportFailure(this, failure);
+        return;
+    }
+    lblAttendere->hide();
+    accept();
+}
+
+TfrmAnteprimaTessere::TfrmAnteprimaTessere(QWidget* parent, SheetSource source)
+    : CardPrintWindow(QStringLiteral(" Anteprima di stampa"), QStringLiteral(":/icons/anteprima.svg"),
+                      QStringLiteral("Mostra anteprima"), parent),
+      m_source(source ? std::move(source) : SheetSource(currentSheet))
+{
+    describe(QStringLiteral("Anteprima del foglio di tessere"),
+             QStringLiteral("L'anteprima mostra il foglio A4 orizzontale con le nove tessere."));
+}
+
+void TfrmAnteprimaTessere::run()
+{
+    try {
+        const Report::Template sheet = Cards::printedSheet(m_source());
+        lblAttendere->hide();
+        ReportPrint::preview(this, sheet);
+    } catch (const std::exception& failure) {
+        lblAttendere->hide();
+        reportFailure(this, failure);
+        return;
+    }
+    accept();
+}
