@@ -52,8 +52,11 @@ CardView::CardView(const QString& suffix, double pixelsPerMm, QWidget* parent)
             const Qt::Alignment down = o.vAlign == Report::VAlign::Centre ? Qt::AlignVCenter : Qt::AlignTop;
             label->setAlignment(across | down);
             label->setWordWrap(false);
-            if (label->objectName().startsWith(QLatin1String("tit")) && !label->objectName().startsWith(QLatin1String("titData")))
+            if (label->objectName().startsWith(QLatin1String("tit"))
+                && !label->objectName().startsWith(QLatin1String("titData"))) {
+                label->setProperty("designText", o.text);
                 m_organizationTexts << label;
+            }
             break;
         }
         case Report::ObjectKind::Line:
@@ -127,6 +130,8 @@ void CardView::setPhoto(const QImage& photo)
 
 void CardView::setEditable(bool editable)
 {
+    m_editable = editable;
+    update();
     QList<QWidget*> clickable(m_organizationTexts.begin(), m_organizationTexts.end());
     clickable << imgLogo;
     for (QWidget* w : clickable) {
@@ -164,5 +169,18 @@ void CardView::paintEvent(QPaintEvent*)
         painter.fillRect(r, shape.fill.isValid() ? shape.fill : QColor(Qt::white));
         painter.setPen(QPen(shape.outline, 1));
         painter.drawRect(r.adjusted(0, 0, -1, -1));
+    }
+    // Where the organization's texts are still empty, a faint reminder of
+    // what goes there, so that the user sees what to click.
+    if (!m_editable)
+        return;
+    for (const QLabel* label : m_organizationTexts) {
+        if (!label->text().isEmpty())
+            continue;
+        QFont font = label->font();
+        font.setItalic(true);
+        painter.setFont(font);
+        painter.setPen(QColor(255, 255, 255, 110));
+        painter.drawText(label->geometry(), int(label->alignment()), label->property("designText").toString());
     }
 }

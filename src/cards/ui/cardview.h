@@ -50,4 +50,5 @@ private:
     double m_scale;  // pixels per millimetre
     std::vector<Report::Object> m_shapes;
     QList<QLabel*> m_organizationTexts;
+    bool m_editable = false;
 };

@@ -27,7 +27,7 @@
 
 namespace {
 
-constexpr double SheetScale = 3.4;  // pixels per millimetre of each mock-up
+constexpr double SheetScale = 3.2;  // pixels per millimetre of each mock-up
 
 QString numbered(const char* stem, int slot)
 {
@@ -139,7 +139,7 @@ TfrmTessere::TfrmTessere(QWidget* parent) : QWidget(parent)
     connect(button("imgGuida"), &QToolButton::clicked, this, &TfrmTessere::imgGuidaClick);
     connect(button("imgEsci"), &QToolButton::clicked, this, &QWidget::close);
 
-    setMinimumSize(1200, 760);
+    setMinimumSize(1150, 720);
     setWindowState(Qt::WindowMaximized);
 }
 
