@@ -2,18 +2,24 @@
 
 #include "app/crypt.h"
 #include "app/password.h"
+#include "cards/cardlayout.h"
+#include "cards/cardsettings.h"
 #include "checks/checks.h"
 #include "deadlines/deadlinerecord.h"
 #include "hours/hoursrecord.h"
 #include "members/memberexport.h"
+#include "members/memberphoto.h"
 #include "members/memberrecord.h"
 #include "members/membersearch.h"
+#include "output/report.h"
 #include "shifts/shiftrecords.h"
 #include "storage/appdir.h"
 #include "storage/archive.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <algorithm>
 #include <iterator>
@@ -54,6 +60,19 @@ const char* const UsageText =
     "                           le schede di Tesserati.pro, annullate comprese, come\n"
     "                           il pulsante \"Esporta\" (senza domande); sostituisce\n"
     "                           il file precedente\n"
+    "  cards --out FILE.pdf --sheet POS[,POS]...\n"
+    "                           stampa in FILE.pdf le tessere dei Soci alle posizioni\n"
+    "                           POS di Tesserati.pro (1 = prima scheda; la stessa\n"
+    "                           posizione può ripetersi) su fogli A4 orizzontali da\n"
+    "                           nove, nell'ordine delle caselle da 1 a 9; l'ultimo\n"
+    "                           foglio porta solo le tessere rimaste\n"
+    "  cards --out FILE.pdf --single POS [--top MM] [--left MM] [--landscape]\n"
+    "                           stampa una sola tessera come \"Stampa tesserino\",\n"
+    "                           spostata in basso di --top e a destra di --left\n"
+    "                           millimetri (anche decimali o negativi; di norma 0),\n"
+    "                           su A4 verticale o, con --landscape, orizzontale.\n"
+    "                           Dati dell'Ente da Tesserini.ini, logo da Logo.jpg,\n"
+    "                           foto da POS.jpg, come nelle finestre di stampa\n"
     "\n"
     "Opzioni:\n"
     "  --data-dir CARTELLA      cartella dei dati (di norma quella del programma;\n"
@@ -293,6 +312,152 @@ int initPassword(const QStringList& args, const Output& io)
     return Ok;
 }
 
+
+// Record positions as the user names them: whole numbers from 1, separated
+// by commas.
+std::optional<QList<int>> positionList(const QString& text)
+{
+    QList<int> positions;
+    for (const QString& part : text.split(QLatin1Char(','))) {
+        bool ok = false;
+        const int position = part.trimmed().toInt(&ok);
+        if (!ok || position < 1)
+            return std::nullopt;
+        positions.push_back(position);
+    }
+    return positions;
+}
+
+// The members at `positions` of Tesserati.pro, each as its card shows it:
+// the organization's texts and logo, the member's fields and photo.
+// Throws ArchiveError; a position past the last record gives an empty list
+// and the message in `error`.
+QList<Cards::CardFace> cardFaces(const QList<int>& positions, QString& error)
+{
+    const QString path = AppDir::filePath(QLatin1String(members::kFileName));
+    const Cards::Organization organization = Cards::loadOrganization();
+    const QImage logo = Cards::loadLogo();
+    ArchiveFile archive(path, members::recordLayout(), ArchiveFile::Mode::ReadOnly);
+    QList<Cards::CardFace> faces;
+    for (int position : positions) {
+        if (position > archive.count()) {
+            error = QStringLiteral("la posizione %1 \u00E8 fuori dall'archivio %2 (schede: %3)")
+                        .arg(position)
+                        .arg(path)
+                        .arg(archive.count());
+            return {};
+        }
+        archive.seek(position - 1);
+        Cards::CardFace face;
+        face.setOrganization(organization);
+        face.logo = logo;
+        face.photo = members::loadPhoto(position);
+        face.setMember(archive.read());
+        faces.push_back(face);
+    }
+    return faces;
+}
+
+// One card at the user's offsets, or sheets of nine: every sheet but the
+// last is full, the last holds the cards that are left.
+Report::Prepared cardPages(const QList<Cards::CardFace>& faces, bool single, bool landscape, double topMm,
+                           double leftMm)
+{
+    if (single) {
+        Report::Template card = Cards::singleCardDesign();
+        Cards::placeSingleCard(card, landscape, topMm, leftMm);
+        Cards::fillSingleCard(card, faces.first());
+        return card.prepare();
+    }
+    Report::Prepared sheets;
+    for (qsizetype first = 0; first < faces.size(); first += Cards::SheetSlots) {
+        const QList<Cards::CardFace> batch = faces.mid(first, Cards::SheetSlots);
+        Report::Template sheet = Cards::sheetDesign(int(batch.size()));
+        Cards::fillSheet(sheet, batch);
+        const Report::Prepared prepared = sheet.prepare();
+        if (sheets.pages.isEmpty()) {
+            sheets.name = prepared.name;
+            sheets.previewButtons = prepared.previewButtons;
+        }
+        sheets.pages += prepared.pages;
+    }
+    return sheets;
+}
+
+int cards(const QStringList& args, const Output& io)
+{
+    QString pdf;
+    std::optional<QList<int>> positions;
+    bool single = false, landscape = false;
+    double topMm = 0, leftMm = 0;
+    QSet<QString> seen;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& option = args.at(i);
+        if (seen.contains(option))
+            return io.usage(QStringLiteral("cards: %1 ripetuto").arg(option));
+        seen.insert(option);
+        if (option == QLatin1String("--landscape")) {
+            landscape = true;
+            continue;
+        }
+        static const QStringList withValue = {QStringLiteral("--out"), QStringLiteral("--sheet"),
+                                              QStringLiteral("--single"), QStringLiteral("--top"),
+                                              QStringLiteral("--left")};
+        if (!withValue.contains(option))
+            return io.usage(QStringLiteral("cards: opzione sconosciuta: ") + option);
+        if (i + 1 >= args.size() || args.at(i + 1).isEmpty())
+            return io.usage(QStringLiteral("cards: %1 vuole un valore").arg(option));
+        const QString value = args.at(++i);
+        if (option == QLatin1String("--out")) {
+            pdf = value;
+        } else if (option == QLatin1String("--sheet") || option == QLatin1String("--single")) {
+            if (positions)
+                return io.usage(QStringLiteral("cards vuole --sheet oppure --single, non tutti e due"));
+            single = option == QLatin1String("--single");
+            positions = positionList(value);
+            if (!positions || (single && positions->size() != 1))
+                return io.usage(QStringLiteral("cards: %1 vuole %2 (da 1 in su): %3")
+                                    .arg(option,
+                                         single ? QStringLiteral("una posizione")
+                                                : QStringLiteral("posizioni separate da virgole"),
+                                         value));
+        } else {
+            const std::optional<double> millimetres = Cards::offsetMillimetres(value);
+            if (!millimetres)
+                return io.usage(QStringLiteral("cards: %1 vuole un numero di millimetri: %2").arg(option, value));
+            (option == QLatin1String("--top") ? topMm : leftMm) = *millimetres;
+        }
+    }
+    if (pdf.isEmpty())
+        return io.usage(QStringLiteral("cards vuole --out FILE.pdf"));
+    if (!positions)
+        return io.usage(QStringLiteral("cards vuole --sheet POS[,POS]... oppure --single POS"));
+    if (!single && (seen.contains(QStringLiteral("--top")) || seen.contains(QStringLiteral("--left")) || landscape))
+        return io.usage(QStringLiteral("cards: --top, --left e --landscape valgono solo con --single"));
+
+    QList<Cards::CardFace> faces;
+    try {
+        QString error;
+        faces = cardFaces(*positions, error);
+        if (faces.isEmpty())
+            return io.fail(error);
+    } catch (const ArchiveError& e) {
+        return io.fail(QString::fromStdString(e.what()));
+    }
+    // A file that cannot be written is reported with the system's reason.
+    QFile target(pdf);
+    if (!target.open(QIODevice::WriteOnly))
+        return io.fail(QStringLiteral("impossibile scrivere %1: %2").arg(pdf, target.errorString()));
+    target.close();
+    try {
+        if (!Report::writePdf(cardPages(faces, single, landscape, topMm, leftMm), pdf))
+            return io.fail(QStringLiteral("impossibile scrivere %1").arg(pdf));
+    } catch (const Report::Error& e) {
+        return io.fail(QString::fromStdString(e.what()));
+    }
+    return Ok;
+}
+
 }  // namespace
 
 int run(const QStringList& arguments, std::FILE* out, std::FILE* err)
@@ -337,6 +502,8 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err)
         return check(rest, io);
     if (command == QLatin1String("export"))
         return exportArchive(rest, io);
+    if (command == QLatin1String("cards"))
+        return cards(rest, io);
     return io.usage(QStringLiteral("comando sconosciuto: ") + command);
 }
 
