@@ -267,6 +267,26 @@ QToolButton* ScreenToolbar::add(const char* objectName, const char* icon, const 
     return b;
 }
 
+void ScreenToolbar::addBrowseArrows(QLabel* position)
+{
+    add("cmdPrimo", "primo", QStringLiteral("Primo"));
+    add("cmdIndietro", "indietro", QStringLiteral("Indietro"));
+    addWidget(position);
+    add("cmdAvanti", "avanti", QStringLiteral("Avanti"));
+    add("cmdUltimo", "ultimo", QStringLiteral("Ultimo"));
+}
+
+QFrame* infoPanel(const QString& objectName, int width, QWidget* parent)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(objectName);
+    panel->setStyleSheet(QStringLiteral("#%1 { background: #F4F7FB; border: 1px solid #CFD8E3; border-radius: 6px; }"
+                                        "QLabel { font: 10pt 'Verdana'; color: #1F3A6B; }")
+                             .arg(objectName));
+    panel->setFixedWidth(width);
+    return panel;
+}
+
 void ScreenToolbar::addWidget(QWidget* widget)
 {
     m_row->addWidget(widget);

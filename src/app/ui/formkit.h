@@ -123,6 +123,8 @@ public:
     QFrame* frame() const { return m_frame; }
     // A button named `objectName` with the picture ":/icons/<icon>.svg".
     QToolButton* add(const char* objectName, const char* icon, const QString& caption);
+    // cmdPrimo, cmdIndietro, the position label, cmdAvanti, cmdUltimo.
+    void addBrowseArrows(QLabel* position);
     void addWidget(QWidget* widget);
     void addStretch();
 
@@ -130,6 +132,10 @@ private:
     QFrame* m_frame;
     QHBoxLayout* m_row;
 };
+
+// The light, rounded panel of instructions and small commands beside a
+// screen's content.
+QFrame* infoPanel(const QString& objectName, int width, QWidget* parent);
 
 // A flat button showing a picture from the resources (":/icons/name.svg").
 QToolButton* pictureButton(const QString& objectName, const QString& icon, QSize size, const QString& toolTip,

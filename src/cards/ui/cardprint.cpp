@@ -92,6 +92,21 @@ void CardPrintWindow::describe(const QString& title, const QString& text)
     setFixedSize(sizeHint().expandedTo(QSize(440, 0)));
 }
 
+void CardPrintWindow::runReportingFailures(const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (const std::exception& failure) {
+        // Reported as the application reports what no window catches; the
+        // window stays open.
+        lblAttendere->hide();
+        Ui::error(this, QString::fromUtf8(failure.what()));
+        return;
+    }
+    lblAttendere->hide();
+    accept();
+}
+
 // ---------------------------------------------------------------- single card
 
 namespace {
@@ -258,16 +273,6 @@ void TfrmAnteprimaTessera::run()
 
 // ---------------------------------------------------------------- card sheet
 
-namespace {
-
-// What the application reports of a failure no window catches, the
-// window staying open.
-void reportFailure(QWidget* window, const std::exception& failure)
-{
-    Ui::error(window, QString::fromUtf8(failure.what()));
-}
-
-}  // namespace
 
 TfrmStampaTessere::TfrmStampaTessere(QWidget* parent, SheetSource source)
     : CardPrintWindow(QStringLiteral(" Stampa pi\u00F9 tessere su foglio A4"), QStringLiteral(":/icons/stampa.svg"),
@@ -280,15 +285,7 @@ TfrmStampaTessere::TfrmStampaTessere(QWidget* parent, SheetSource source)
 
 void TfrmStampaTessere::run()
 {
-    try {
-        ReportPrint::print(this, Cards::printedSheet(m_source()));
-    } catch (const std::exception& failure) {
-        lblAttendere->hide();
-        reportFailure(this, failure);
-        return;
-    }
-    lblAttendere->hide();
-    accept();
+    runReportingFailures([this] { ReportPrint::print(this, Cards::printedSheet(m_source())); });
 }
 
 TfrmAnteprimaTessere::TfrmAnteprimaTessere(QWidget* parent, SheetSource source)
@@ -302,14 +299,9 @@ TfrmAnteprimaTessere::TfrmAnteprimaTessere(QWidget* parent, SheetSource source)
 
 void TfrmAnteprimaTessere::run()
 {
-    try {
+    runReportingFailures([this] {
         const Report::Template sheet = Cards::printedSheet(m_source());
         lblAttendere->hide();
         ReportPrint::preview(this, sheet);
-    } catch (const std::exception& failure) {
-        lblAttendere->hide();
-        reportFailure(this, failure);
-        return;
-    }
-    accept();
+    });
 }

@@ -34,6 +34,9 @@ protected:
     // A title and a line of explanation in place of own controls.
     void describe(const QString& title, const QString& text);
     virtual void run() = 0;
+    // Runs `step`, then closes the window; a failure is shown as an error
+    // and leaves the window open.
+    void runReportingFailures(const std::function<void()>& step);
 
 private:
     QVBoxLayout* m_controls;

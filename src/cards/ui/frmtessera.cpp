@@ -92,12 +92,7 @@ TfrmTessera::TfrmTessera(QWidget* parent)
     btnCancLogo->move(card->imgLogo->geometry().center().x() - btnCancLogo->sizeHint().width() / 2, below);
     stage->setFixedSize(card->width(), below + btnCancFoto->sizeHint().height() + 2);
 
-    auto* info = new QFrame(this);
-    info->setObjectName(QStringLiteral("panIstruzioni"));
-    info->setStyleSheet(QStringLiteral("#panIstruzioni { background: #F4F7FB; border: 1px solid #CFD8E3;"
-                                       " border-radius: 6px; }"
-                                       "QLabel { font: 10pt 'Verdana'; color: #1F3A6B; }"));
-    info->setFixedWidth(320);
+    QFrame* info = infoPanel(QStringLiteral("panIstruzioni"), 320, this);
     auto* infoColumn = new QVBoxLayout(info);
     infoColumn->setContentsMargins(16, 16, 16, 16);
     infoColumn->setSpacing(14);
@@ -153,11 +148,7 @@ QWidget* TfrmTessera::buildToolbar()
     bar.add("cmdAnteprima", "anteprima", QStringLiteral("Anteprima"));
     bar.add("cmdStampa", "stampa", QStringLiteral("Stampa"));
     bar.addStretch();
-    bar.add("cmdPrimo", "primo", QStringLiteral("Primo"));
-    bar.add("cmdIndietro", "indietro", QStringLiteral("Indietro"));
-    bar.addWidget(lblPosizione);
-    bar.add("cmdAvanti", "avanti", QStringLiteral("Avanti"));
-    bar.add("cmdUltimo", "ultimo", QStringLiteral("Ultimo"));
+    bar.addBrowseArrows(lblPosizione);
     bar.addStretch();
     bar.add("imgGuida", "guida", QStringLiteral("Guida"));
     bar.add("imgEsci", "esci", QStringLiteral("Esci"));

@@ -75,12 +75,7 @@ TfrmTessere::TfrmTessere(QWidget* parent) : QWidget(parent)
     }
 
     // The side panel: the instruction, the nine clear buttons and the eraser.
-    auto* side = new QFrame(this);
-    side->setObjectName(QStringLiteral("panComandi"));
-    side->setStyleSheet(QStringLiteral("#panComandi { background: #F4F7FB; border: 1px solid #CFD8E3;"
-                                       " border-radius: 6px; }"
-                                       "QLabel { font: 10pt 'Verdana'; color: #1F3A6B; }"));
-    side->setFixedWidth(230);
+    QFrame* side = infoPanel(QStringLiteral("panComandi"), 230, this);
     auto* instruction = new QLabel(QStringLiteral("Importare i dati delle tessere dall'archivio dei Soci, quindi "
                                                   "premere il pulsante per l'anteprima o per la stampa su fogli A4."),
                                    side);

@@ -267,11 +267,7 @@ QWidget* TfrmAnagrafica::buildToolbar()
     bar.add("cmdStampa", "stampa", QStringLiteral("Stampa"));
     bar.add("cmdScadute", "scadute", QStringLiteral("Rinnovi"));
     bar.addStretch();
-    bar.add("cmdPrimo", "primo", QStringLiteral("Primo"));
-    bar.add("cmdIndietro", "indietro", QStringLiteral("Indietro"));
-    bar.addWidget(lblPosizione);
-    bar.add("cmdAvanti", "avanti", QStringLiteral("Avanti"));
-    bar.add("cmdUltimo", "ultimo", QStringLiteral("Ultimo"));
+    bar.addBrowseArrows(lblPosizione);
     bar.addStretch();
     bar.add("cmdExcel", "excel", QStringLiteral("Excel"));
     bar.add("cmdGuida", "guida", QStringLiteral("Guida"));
