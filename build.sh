@@ -17,9 +17,10 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-5compat-dev qt6-svg-dev
     libgl-dev fonts-liberation2
 )
-# The tests also open the export files in a real spreadsheet program.
+# The tests also open the export files in a real spreadsheet program and
+# look at printed cards through a PDF rasteriser.
 if [ "$mode" = test ]; then
-    packages+=(libreoffice-calc-nogui)
+    packages+=(libreoffice-calc-nogui poppler-utils)
 fi
 
 missing=()
