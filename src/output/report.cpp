@@ -6,6 +6,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QSaveFile>
 #include <QPdfWriter>
 #include <QTextLayout>
 
@@ -548,7 +549,11 @@ bool writePdf(const Prepared& report, const QString& fileName)
 {
     if (report.pages.isEmpty())
         return false;
-    QPdfWriter writer(fileName);
+    // The file is replaced only once the whole document is written.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QPdfWriter writer(&file);
     writer.setTitle(report.name);
     writer.setCreator(QStringLiteral("Norvalis"));
     writer.setPageLayout(pageLayoutFor(report.pages.constFirst()));
@@ -563,7 +568,11 @@ bool writePdf(const Prepared& report, const QString& fileName)
         }
         drawPage(painter, page, paperRect(writer, page));
     }
-    return painter.end();
+    if (!painter.end()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 Template listLayout(const QString& title, const QStringList& lines)
