@@ -168,6 +168,23 @@ private slots:
         QCOMPARE(frmTessera->panInfo->text(), QStringLiteral("Pronto per stampare una nuova tessera..."));
         QVERIFY(samePicture(single()->imgFoto->image(), Cards::placeholderPortrait()));
         QVERIFY(samePicture(single()->imgLogo->image(), Cards::placeholderLogo()));
+
+        // The hint bar follows the mouse, over the card's parts too (on a
+        // screen as large as the window wants).
+        frmTessera->setWindowState(Qt::WindowNoState);
+        frmTessera->resize(1366, 740);
+        frmTessera->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frmTessera));
+        const std::pair<QWidget*, QString> hints[] = {
+            {frmTessera->findChild<QToolButton*>("cmdStampa"), "Stampa il tesserino corrente."},
+            {single()->imgLogo, "Fare clic per caricare il logo del proprio Ente o Associazione."},
+            {single()->text("titAnnotazioni"), "Fare clic per inserire i dati del proprio Ente o Associazione."},
+            {frmTessera->findChild<QToolButton*>("btnCancFoto"), "Cancella la foto corrente."},
+        };
+        for (const auto& [control, hint] : hints) {
+            QTest::mouseMove(control);
+            QCOMPARE(frmTessera->panInfo->text(), hint);
+        }
     }
 
     void browsingIsReadOnlyAndLoadsPhotos()
