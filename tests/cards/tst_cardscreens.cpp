@@ -364,6 +364,17 @@ private slots:
         frmTessera->close();
         QVERIFY(QFile::exists(AppDir::filePath("Logo.jpg")));
         QVERIFY(fileBytes(AppDir::filePath("Tesserini.ini")).contains("Sottotitolo 2="));
+        QVERIFY(m_ui->messages->shown.isEmpty());
+
+        // A settings file that cannot be written is reported, not passed over.
+        QFile::remove(AppDir::filePath("Tesserini.ini"));
+        QVERIFY(QDir(m_dir->path()).mkdir("Tesserini.ini"));
+        openSingle();
+        frmTessera->close();
+        QCOMPARE(m_ui->messages->shown.size(), 1);
+        QCOMPARE(m_ui->messages->shown[0].kind, MessageKind::Error);
+        QCOMPARE(lastMessage(), OrganizationNotSaved);
+        QVERIFY(frmAvvio->isVisible());
     }
 
     void printMovesTheCardByTheOffsets()

@@ -187,7 +187,9 @@ void TfrmTessera::showEvent(QShowEvent* event)
 
 void TfrmTessera::closeEvent(QCloseEvent* event)
 {
-    Cards::saveOrganization(card->organization());
+    // Losing what the user typed without a word would be worse than a message.
+    if (!Cards::saveOrganization(card->organization()))
+        Ui::error(this, OrganizationNotSaved);
     if (!Cards::saveLogo(card->imgLogo->image()))
         card->setLogo(Cards::placeholderLogo());
     event->accept();

@@ -49,4 +49,9 @@ private:
 // The card the single card screen shows, as its print and preview take it.
 Cards::CardFace currentSingleCard();
 
+inline const QString OrganizationNotSaved =
+    QStringLiteral("Attenzione: non \u00E8 stato possibile salvare i dati dell'Ente o Associazione nel file "
+                   "Tesserini.ini.")
+    + QStringLiteral("\r\n\r\n")
+    + QStringLiteral("Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
 inline const QString SingleCardReady = QStringLiteral("Pronto per stampare una nuova tessera...");
