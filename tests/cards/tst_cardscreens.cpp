@@ -279,7 +279,7 @@ private slots:
             auto& w = static_cast<TfrmDatiEnte&>(d);
             w.show();
             w.activateWindow();
-            QTest::qWaitForWindowActive(&w);
+            [&] { QVERIFY(QTest::qWaitForWindowActive(&w)); }();
             shot(&w, "datiente");
             [&] { QCOMPARE(w.lblMemory->text(), QStringLiteral("tessera")); }();
             for (int i = 0; i < 5; ++i) {

@@ -6,9 +6,7 @@
 #include "cards/ui/frmtessere.h"
 #include "output/ui/reportprint.h"
 
-#include <QApplication>
 #include <QButtonGroup>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -225,23 +223,20 @@ void TfrmStampaTessera::step(QLineEdit* field, int delta)
     field->setText(*stepped.text);
 }
 
-void TfrmStampaTessera::btnApplicaTopClick()
+bool TfrmStampaTessera::btnApplicaTopClick()
 {
-    m_saved = m_saved && Cards::saveOffset(settings(), Cards::Offset::Top);
+    return Cards::saveOffset(settings(), Cards::Offset::Top);
 }
 
-void TfrmStampaTessera::btnApplicaLeftClick()
+bool TfrmStampaTessera::btnApplicaLeftClick()
 {
-    m_saved = m_saved && Cards::saveOffset(settings(), Cards::Offset::Left);
+    return Cards::saveOffset(settings(), Cards::Offset::Left);
 }
 
 void TfrmStampaTessera::run()
 {
     try {
-        m_saved = true;
-        btnApplicaTop->click();
-        btnApplicaLeft->click();
-        if (!m_saved)
+        if (!btnApplicaTopClick() || !btnApplicaLeftClick())
             throw Report::Error("impostazioni di stampa non salvate");
         const Report::Template card = Cards::printedSingleCard(m_source(), settings());
         ReportPrint::print(this, card);

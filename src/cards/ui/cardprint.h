@@ -65,8 +65,9 @@ public:
     Cards::PrintSettings settings() const;
 
 public slots:
-    void btnApplicaTopClick();
-    void btnApplicaLeftClick();
+    // Each saves one offset with the orientation; false when it cannot.
+    bool btnApplicaTopClick();
+    bool btnApplicaLeftClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -76,7 +77,6 @@ private:
     void step(QLineEdit* field, int delta);
 
     SingleCardSource m_source;
-    bool m_saved = true;
 };
 
 class TfrmAnteprimaTessera : public CardPrintWindow {

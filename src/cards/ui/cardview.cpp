@@ -104,7 +104,7 @@ Cards::Organization CardView::organization() const
 
 void CardView::setOrganization(const Cards::Organization& organization)
 {
-    Cards::CardFace f = face();
+    Cards::CardFace f;
     f.setOrganization(organization);
     for (const Cards::FaceText& t : Cards::FaceTexts)
         if (t.organization)
