@@ -15,12 +15,13 @@ esac
 packages=(
     cmake g++ make
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-5compat-dev qt6-svg-dev
-    libgl-dev fonts-liberation2
+    libgl-dev fonts-liberation2 qt6-translations-l10n
 )
-# The tests also open the export files in a real spreadsheet program and
-# look at printed cards through a PDF rasteriser.
+# The tests also open the export files in a real spreadsheet program, look
+# at printed cards through a PDF rasteriser, and drive the real program on a
+# virtual X server with a window manager.
 if [ "$mode" = test ]; then
-    packages+=(libreoffice-calc-nogui poppler-utils)
+    packages+=(libreoffice-calc-nogui poppler-utils xvfb openbox xdotool)
 fi
 
 missing=()

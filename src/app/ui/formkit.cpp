@@ -1,6 +1,7 @@
 #include "app/ui/formkit.h"
 
 #include "app/dates.h"
+#include "app/ui/desktop.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -313,6 +314,9 @@ QToolButton* pictureButton(const QString& objectName, const QString& icon, QSize
 void prepareWindow(QWidget* window, const QString& caption, Frame frame, Background background)
 {
     Dates::applyProcessSettings();
+    Desktop::install();
+    // Only a focused button takes Enter; its buttons are made plain when it is shown.
+    window->setProperty("norvalisWindow", true);
     window->setWindowTitle(caption);
     if (frame == Frame::NoBorderIcons)
         removeBorderIcons(window);

@@ -190,6 +190,14 @@ void TfrmAvvio::imgEsciClick()
     close();
 }
 
+void TfrmAvvio::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The keyboard starts on the first area: Enter opens it, Tab walks the others.
+    if (auto* first = findChild<QPushButton*>(QStringLiteral("btnAnagrafica")))
+        first->setFocus(Qt::OtherFocusReason);
+}
+
 void TfrmAvvio::closeEvent(QCloseEvent* event)
 {
     event->accept();

@@ -1,5 +1,6 @@
 #include "cards/ui/cardprint.h"
 
+#include "app/ui/desktop.h"
 #include "app/ui/formkit.h"
 #include "app/ui/services.h"
 #include "cards/ui/frmtessera.h"
@@ -94,11 +95,11 @@ void CardPrintWindow::runReportingFailures(const std::function<void()>& step)
 {
     try {
         step();
-    } catch (const std::exception& failure) {
+    } catch (...) {
         // Reported as the application reports what no window catches; the
         // window stays open.
         lblAttendere->hide();
-        Ui::error(this, QString::fromUtf8(failure.what()));
+        Desktop::reportFailure(std::current_exception());
         return;
     }
     lblAttendere->hide();

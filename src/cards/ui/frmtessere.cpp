@@ -27,7 +27,9 @@
 
 namespace {
 
-constexpr double SheetScale = 3.2;  // pixels per millimetre of each mock-up
+// Pixels per millimetre of each mock-up: three rows of cards with their
+// buttons fit a laptop screen of 768 lines under a title bar.
+constexpr double SheetScale = 2.9;
 
 QString numbered(const char* stem, int slot)
 {
@@ -59,7 +61,7 @@ TfrmTessere::TfrmTessere(QWidget* parent) : QWidget(parent)
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(18);
-    grid->setVerticalSpacing(6);
+    grid->setVerticalSpacing(4);
     for (int slot = 1; slot <= Cards::SheetSlots; ++slot) {
         auto* view = new CardView(Cards::slotSuffix(slot), SheetScale, this);
         cards << view;
@@ -71,7 +73,7 @@ TfrmTessere::TfrmTessere(QWidget* parent) : QWidget(parent)
         const int row = (slot - 1) / 3 * 2, column = (slot - 1) % 3;
         grid->addWidget(view, row, column, Qt::AlignHCenter | Qt::AlignBottom);
         grid->addWidget(import, row + 1, column, Qt::AlignHCenter | Qt::AlignTop);
-        grid->setRowMinimumHeight(row + 1, 40);
+        grid->setRowMinimumHeight(row + 1, 34);
     }
 
     // The side panel: the instruction, the nine clear buttons and the eraser.
@@ -111,7 +113,7 @@ TfrmTessere::TfrmTessere(QWidget* parent) : QWidget(parent)
     sideColumn->addStretch();
 
     auto* body = new QHBoxLayout;
-    body->setContentsMargins(18, 14, 18, 14);
+    body->setContentsMargins(18, 8, 18, 8);
     body->setSpacing(22);
     body->addStretch(1);
     body->addLayout(grid);
@@ -134,7 +136,7 @@ TfrmTessere::TfrmTessere(QWidget* parent) : QWidget(parent)
     connect(button("imgGuida"), &QToolButton::clicked, this, &TfrmTessere::imgGuidaClick);
     connect(button("imgEsci"), &QToolButton::clicked, this, &QWidget::close);
 
-    setMinimumSize(1150, 720);
+    setMinimumSize(1100, 640);
     setWindowState(Qt::WindowMaximized);
 }
 

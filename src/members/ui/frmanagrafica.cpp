@@ -135,16 +135,19 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent)
     chkAnnullata->setObjectName(QStringLiteral("chkAnnullata"));
     photo = new PhotoPanel(this);
 
+    // The groups follow the Enter chain: down the left column, down the
+    // middle one, then the notes across the foot.
     auto* card = group(QStringLiteral("Socio e tessera"),
-                       {{"Tesserato"}, {"Carica"}, {"NumTessera"}, {"DataRil", "DataScade"}, {"Preavviso"}});
+                       {{"Tesserato"}, {"Carica"}, {"NumTessera"}, {"DataRil", "DataScade"}});
     auto* birth = group(QStringLiteral("Nascita e residenza"),
-                        {{"DataNasc", "Sesso"}, {"ComuneNasc", "ProvNasc"}, {"ComuneRes", "ProvRes"},
-                         {"CapRes"}, {"IndirizzoRes"}});
-    auto* contacts = group(QStringLiteral("Recapiti"),
-                           {{"TelCasa", "TelUff"}, {"TelCel", "Fax"}, {"Recapito"}, {"Email"}});
+                        {{"DataNasc"}, {"ComuneNasc", "ProvNasc", "Sesso"}, {"ComuneRes", "ProvRes"},
+                         {"CapRes", "IndirizzoRes"}});
+    auto* renewal = group(QStringLiteral("Rinnovo"), {{"Preavviso"}});
+    auto* contacts = group(QStringLiteral("Titoli e recapiti"),
+                           {{"Titoli"}, {"TelCasa", "TelUff"}, {"TelCel", "Recapito"}, {"Fax"}, {"Email"}});
     auto* tax = group(QStringLiteral("Dati fiscali e bancari"),
-                      {{"CodFisc"}, {"PartitaIva"}, {"Carta", "ScadeCarta"}, {"Iban"}, {"Intestatario"}});
-    auto* notes = group(QStringLiteral("Titoli e note"), {{"Titoli"}, {"Note"}});
+                      {{"CodFisc"}, {"Carta", "ScadeCarta"}, {"PartitaIva"}, {"Iban"}, {"Intestatario"}});
+    auto* notes = group(QStringLiteral("Note"), {{"Note"}});
 
     // Buttons beside their fields.
     const auto besideField = [this](const QString& fieldName, const QList<QWidget*>& buttons) {
@@ -173,15 +176,23 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent)
     panInfo->setStyleSheet(QStringLiteral("background: white; border-top: 1px solid #CFD8E3; padding: 4px 10px;"
                                           "font: 12pt 'Tahoma';"));
 
+    auto* left = new QVBoxLayout;
+    left->setSpacing(8);
+    for (QWidget* g : {card, birth, renewal})
+        left->addWidget(g);
+    left->addStretch();
+    auto* middle = new QVBoxLayout;
+    middle->setSpacing(8);
+    for (QWidget* g : {contacts, tax})
+        middle->addWidget(g);
+    middle->addStretch();
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(8);
-    grid->addWidget(card, 0, 0);
-    grid->addWidget(birth, 0, 1);
-    grid->addWidget(photo, 0, 2, 2, 1, Qt::AlignTop | Qt::AlignHCenter);
-    grid->addWidget(contacts, 1, 0);
-    grid->addWidget(tax, 1, 1);
-    grid->addWidget(notes, 2, 0, 1, 3);
+    grid->addLayout(left, 0, 0);
+    grid->addLayout(middle, 0, 1);
+    grid->addWidget(photo, 0, 2, Qt::AlignTop | Qt::AlignHCenter);
+    grid->addWidget(notes, 1, 0, 1, 3);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
 

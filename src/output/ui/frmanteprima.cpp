@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -170,6 +171,8 @@ TfrmAnteprima::TfrmAnteprima(Report::Prepared report, QWidget* parent) : QDialog
     pagPagine = new PreviewPages(m_report);
     scrPagine->setWidget(pagPagine);
     connect(scrPagine->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+        if (m_jumping)
+            return;
         m_current = pagPagine->pageAt(value + scrPagine->viewport()->height() / 3);
         updatePosition();
     });
@@ -209,9 +212,19 @@ TfrmAnteprima::TfrmAnteprima(Report::Prepared report, QWidget* parent) : QDialog
     connect(btnSchermoIntero, &QToolButton::clicked, this, &TfrmAnteprima::fullScreenClick);
     connect(btnChiudi, &QToolButton::clicked, this, &QDialog::accept);
 
-    resize(900, 760);
-    applyZoom();
+    fitToScreen();
     updatePosition();
+}
+
+void TfrmAnteprima::fitToScreen()
+{
+    // As large as a sheet would like, but never beyond the screen's free area
+    // (a window manager's title bar and panels included).
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1366, 768);
+    const QSize wanted(1000, 900);
+    resize(std::min(wanted.width(), area.width() - 40), std::min(wanted.height(), area.height() - 80));
+    applyZoom();
 }
 
 void TfrmAnteprima::showPage(int index)
@@ -219,7 +232,11 @@ void TfrmAnteprima::showPage(int index)
     if (m_report.pages.isEmpty())
         return;
     m_current = std::clamp(index, 0, int(m_report.pages.size()) - 1);
+    // The page asked for is the current one, even when the last pages
+    // cannot scroll up to the top of the window.
+    m_jumping = true;
     scrPagine->verticalScrollBar()->setValue(pagPagine->pageRect(m_current).top() - Gap);
+    m_jumping = false;
     updatePosition();
 }
 
@@ -241,16 +258,25 @@ void TfrmAnteprima::applyZoom()
 {
     if (m_report.pages.isEmpty())
         return;
+    // The scroll area's own size, laid out now: its viewport follows it only
+    // once the window is shown, so the viewport may still be a stale size here.
+    if (layout())
+        layout()->activate();
     const QSizeF page = m_report.pages.at(m_current).paperUnits();
-    const QSize room = scrPagine->viewport()->size() - QSize(2 * Gap, 2 * Gap);
-    double scale = logicalDpiX() / Report::UnitsPerInch * m_percent / 100.0;
+    // Two pixels spare, so that rounding never calls for a scroll bar.
+    const QSize room = scrPagine->size() - QSize(2 * Gap + 2, 2 * Gap + 2);
+    if (room.width() <= 0 || room.height() <= 0)
+        return;
+    const double actualSize = logicalDpiX() / Report::UnitsPerInch;
+    double scale = actualSize * m_percent / 100.0;
     if (m_zoom == Zoom::WholePage)
-        scale = std::min(room.width() / page.width(), room.height() / page.height());
+        scale = std::min({room.width() / page.width(), room.height() / page.height(), actualSize});
     else if (m_zoom == Zoom::PageWidth)
         scale = (room.width() - scrPagine->verticalScrollBar()->sizeHint().width()) / page.width();
     const int keep = m_current;
     pagPagine->setScale(scale);
-    pagPagine->resize(std::max(pagPagine->sizeHint().width(), scrPagine->viewport()->width()),
+    const int across = scrPagine->isVisible() ? scrPagine->viewport()->width() : scrPagine->width();
+    pagPagine->resize(std::max(pagPagine->sizeHint().width(), across),
                       pagPagine->sizeHint().height());
     showPage(keep);
 }
@@ -287,6 +313,18 @@ void TfrmAnteprima::resizeEvent(QResizeEvent* event)
     QDialog::resizeEvent(event);
     if (m_zoom != Zoom::Percent)
         applyZoom();
+}
+
+void TfrmAnteprima::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    applyZoom();
+    // A window manager may still resize or move the window once it is mapped:
+    // fit again when the events of the showing are through.
+    QTimer::singleShot(0, this, [this] {
+        if (m_zoom != Zoom::Percent)
+            applyZoom();
+    });
 }
 
 void TfrmAnteprima::keyPressEvent(QKeyEvent* event)

@@ -62,16 +62,19 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void printClick();
     void fullScreenClick();
     void applyZoom();
+    void fitToScreen();
     void updatePosition();
 
     Report::Prepared m_report;
     int m_current = 0;
+    bool m_jumping = false;  // showPage() is scrolling
     Zoom m_zoom = Zoom::WholePage;
     int m_percent = 100;
 };

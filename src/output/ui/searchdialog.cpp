@@ -132,8 +132,6 @@ QWidget* SearchDialog::buildCriteriaPage(const Setup& setup)
     });
     connect(btnCerca, &QPushButton::clicked, this, &SearchDialog::btnCercaClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
-    for (QPushButton* b : {btnCerca, btnAnnulla})
-        b->installEventFilter(this);
     return page;
 }
 
@@ -182,8 +180,6 @@ QWidget* SearchDialog::buildResultPage(const Setup& setup)
     v->addLayout(bottom);
 
     txtTrova->installEventFilter(this);
-    for (QPushButton* b : {btnTrova, btnStampa, btnChiudi})
-        b->installEventFilter(this);
     connect(btnTrova, &QPushButton::clicked, this, &SearchDialog::btnTrovaClick);
     connect(btnStampa, &QPushButton::clicked, this, &SearchDialog::btnStampaClick);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
@@ -299,10 +295,6 @@ bool SearchDialog::eventFilter(QObject* watched, QEvent* event)
     if (isEnter(event)) {
         if (watched == txtTrova) {
             btnTrova->setFocus(Qt::TabFocusReason);
-            return true;
-        }
-        if (auto* b = qobject_cast<QPushButton*>(watched)) {
-            b->click();
             return true;
         }
     }
