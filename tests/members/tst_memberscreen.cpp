@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -256,6 +257,32 @@ private slots:
         field("Note")->setFocus();
         QTest::keyClick(field("Note"), Qt::Key_Return);
         QVERIFY(field("Tesserato")->hasFocus());
+    }
+
+    void fieldsReadInTheOrderEnterWalksThem()
+    {
+        // On a laptop screen, each field of the Enter chain lies to the right
+        // on the same line, lower down, or in a column further right.
+        frmAnagrafica->setWindowState(Qt::WindowNoState);
+        frmAnagrafica->resize(1366, 740);
+        frmAnagrafica->layout()->activate();
+        const QStringList chain{"Tesserato", "Carica",   "NumTessera", "DataRil",      "DataNasc",  "ComuneNasc",
+                                "ProvNasc",  "Sesso",    "ComuneRes",  "ProvRes",      "CapRes",    "IndirizzoRes",
+                                "Preavviso", "Titoli",   "TelCasa",    "TelUff",       "TelCel",    "Recapito",
+                                "Fax",       "Email",    "CodFisc",    "Carta",        "ScadeCarta", "PartitaIva",
+                                "Iban",      "Intestatario", "Note"};
+        const auto place = [](const QString& name) {
+            QWidget* f = frmAnagrafica->field(name);
+            if (auto* combo = qobject_cast<QWidget*>(f->parent()); combo && combo->objectName() == "txt" + name)
+                f = combo;
+            return QRect(f->mapTo(frmAnagrafica, QPoint(0, 0)), f->size());
+        };
+        for (qsizetype i = 0; i + 1 < chain.size(); ++i) {
+            const QRect a = place(chain.at(i)), b = place(chain.at(i + 1));
+            const bool sameLine = std::abs(a.center().y() - b.center().y()) < a.height() / 2;
+            const bool after = sameLine ? b.left() > a.left() : (b.top() > a.bottom() || b.left() > a.right());
+            QVERIFY2(after, qPrintable(chain.at(i) + " -> " + chain.at(i + 1)));
+        }
     }
 
     void datePickerFillsTheExpiry()

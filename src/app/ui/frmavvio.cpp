@@ -49,7 +49,8 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent)
         "QPushButton[area=\"true\"]:focus { background: #E8871E; }"
         "QPushButton[area=\"true\"]:disabled { background: #B9C3CE; color: #EEF1F4; }"
         "QToolButton[area=\"true\"] { border: 1px solid transparent; border-radius: 8px; }"
-        "QToolButton[area=\"true\"]:hover { border: 1px solid #CFD8E3; background: #F5F8FB; }"));
+        "QToolButton[area=\"true\"]:hover { border: 1px solid #CFD8E3; background: #F5F8FB; }"
+        "QToolButton[area=\"true\"]:focus { border: 2px dotted #E8871E; }"));
 
     auto* banner = new Banner(this);
     auto* title = new QLabel(QStringLiteral("Norvalis 2.0"), banner);
