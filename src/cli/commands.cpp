@@ -17,7 +17,6 @@
 #include "storage/archive.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
@@ -444,14 +443,12 @@ int cards(const QStringList& args, const Output& io)
     } catch (const ArchiveError& e) {
         return io.fail(QString::fromStdString(e.what()));
     }
-    // A file that cannot be written is reported with the system's reason.
-    QFile target(pdf);
-    if (!target.open(QIODevice::WriteOnly))
-        return io.fail(QStringLiteral("impossibile scrivere %1: %2").arg(pdf, target.errorString()));
-    target.close();
+    // A file that cannot be written is reported with the system's reason; an
+    // earlier file stays as it was.
     try {
-        if (!Report::writePdf(cardPages(faces, single, landscape, topMm, leftMm), pdf))
-            return io.fail(QStringLiteral("impossibile scrivere %1").arg(pdf));
+        QString error;
+        if (!Report::writePdf(cardPages(faces, single, landscape, topMm, leftMm), pdf, &error))
+            return io.fail(QStringLiteral("impossibile scrivere %1: %2").arg(pdf, error));
     } catch (const Report::Error& e) {
         return io.fail(QString::fromStdString(e.what()));
     }

@@ -1,9 +1,9 @@
 #include "output/spreadsheet.h"
 
+#include "storage/safefile.h"
 #include "storage/textfield.h"
 
 #include <QBuffer>
-#include <QFile>
 
 namespace Spreadsheet {
 namespace {
@@ -122,14 +122,9 @@ QByteArray document(const Table& table)
     return bytes;
 }
 
-bool writeFile(const QString& path, const Table& table)
+bool writeFile(const QString& path, const Table& table, QString* error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const bool written = write(file, table);
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
+    return SafeFile::replace(path, [&table](QIODevice& device) { return write(device, table); }, error);
 }
 
 }  // namespace Spreadsheet

@@ -41,8 +41,9 @@ QByteArray document(const Table& table);
 // Writes the file to an open device; false at the first failed write (what
 // was written before stays).
 bool write(QIODevice& device, const Table& table);
-// Creates (replacing) the file at `path` and writes it; false when the file
-// cannot be created or written.
-bool writeFile(const QString& path, const Table& table);
+// Writes the file at `path`, replacing an earlier one only with the complete
+// new file; false when it cannot be written, with the reason in `error` when
+// given (the earlier file then stays as it was).
+bool writeFile(const QString& path, const Table& table, QString* error = nullptr);
 
 }  // namespace Spreadsheet
