@@ -293,11 +293,15 @@ int exportArchive(const QStringList& args, const Output& io)
 {
     if (args.size() != 1 || args.at(0) != QLatin1String("members"))
         return io.usage(QStringLiteral("export vuole l'archivio da esportare: members"));
-    const members::MemberRows rows = members::loadRows(AppDir::filePath(QLatin1String(members::kFileName)));
+    std::optional<ArchiveError> failure;
+    const members::MemberRows rows =
+        members::loadRows(AppDir::filePath(QLatin1String(members::kFileName)), &failure);
+    if (failure)
+        return io.fail(QString::fromStdString(failure->what()));
     const QString path = AppDir::filePath(QLatin1String(members::kExportFileName));
-    if (!Spreadsheet::writeFile(path, members::exportTable(rows)))
-        return io.fail(QStringLiteral("impossibile scrivere %1: il file \u00E8 forse aperto in un altro programma")
-                           .arg(path));
+    QString error;
+    if (!Spreadsheet::writeFile(path, members::exportTable(rows), &error))
+        return io.fail(QStringLiteral("impossibile scrivere %1: %2").arg(path, error));
     return Ok;
 }
 

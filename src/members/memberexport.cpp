@@ -5,6 +5,8 @@
 #include "storage/record.h"
 #include "storage/textfield.h"
 
+#include <QFileInfo>
+
 namespace members {
 namespace {
 
@@ -152,14 +154,17 @@ QStringList MemberRows::exportRow(int row) const
     return cells;
 }
 
-MemberRows loadRows(const QString& path)
+MemberRows loadRows(const QString& path, std::optional<ArchiveError>* failure)
 {
     MemberRows rows;
+    if (!QFileInfo::exists(path))
+        return rows;  // no archive yet: no member
     try {
         Archive(path, recordLayout(), ArchiveFile::Mode::ReadOnly)
             .scan([&rows](int, const Record& record) { rows.append(exportCells(record)); });
-    } catch (const ArchiveError&) {
-        // A missing or unreadable file: the grid keeps what it has.
+    } catch (const ArchiveError& e) {
+        if (failure)
+            *failure = e;
     }
     return rows;
 }

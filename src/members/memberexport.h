@@ -3,6 +3,7 @@
 // window's grid and of the spreadsheet file Tesserati.xls.
 
 #include "output/spreadsheet.h"
+#include "storage/archiveerror.h"
 
 #include <QList>
 #include <QString>
@@ -10,6 +11,7 @@
 #include <QVector>
 
 #include <array>
+#include <optional>
 
 class Record;
 
@@ -52,8 +54,11 @@ private:
 };
 
 // Every record of the archive at `path`, in archive order, annulled ones
-// included. A file failure stops the reading silently: the rows read so far stay.
-MemberRows loadRows(const QString& path);
+// included; a missing archive holds no member. A file failure stops the
+// reading: the rows read so far stay, and the failure goes to `failure` when
+// one is given. The grid passes over it; an export must not write a file from
+// part of the archive.
+MemberRows loadRows(const QString& path, std::optional<ArchiveError>* failure = nullptr);
 
 // The export's table over the rows.
 Spreadsheet::Table exportTable(const MemberRows& rows);

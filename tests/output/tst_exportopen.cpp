@@ -106,6 +106,34 @@ private slots:
         QCOMPARE(cli.exitCode(), 2);
     }
 
+    void commandLineKeepsTheEarlierFileWhenTheArchiveCannotBeRead()
+    {
+        const QString archive = m_dir->filePath(QLatin1String(members::kFileName));
+        const QString xls = m_dir->filePath(QLatin1String(members::kExportFileName));
+        QVERIFY(QFile::remove(archive));
+        QVERIFY(QDir().mkdir(archive));  // there, but no archive can be read from it
+        QFile old(xls);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("earlier export");
+        old.close();
+
+        QProcess cli;
+        cli.start(QStringLiteral(NORVALIS_CLI), {"--data-dir", m_dir->path(), "export", "members"});
+        QVERIFY(cli.waitForFinished(60000));
+        const QByteArray err = cli.readAllStandardError();
+        QCOMPARE(cli.exitCode(), 1);
+        QVERIFY2(err.startsWith("norvalis-cli: ") && err.count('\n') == 1 && err.contains("Tesserati.pro"),
+                 err.constData());
+        QCOMPARE(fileBytes(xls), QByteArray("earlier export"));
+
+        // A missing archive is an empty one: the header row alone.
+        QVERIFY(QDir().rmdir(archive));
+        cli.start(QStringLiteral(NORVALIS_CLI), {"--data-dir", m_dir->path(), "export", "members"});
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 0);
+        QCOMPARE(fileBytes(xls).count("<tr>"), 1);
+    }
+
     void spreadsheetProgramReadsEveryCell()
     {
         const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
