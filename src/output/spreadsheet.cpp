@@ -41,6 +41,11 @@ const char* const AfterName =
     "<body>"
     "<table x:str>";
 
+// Every data cell is marked as text for Excel (mso-number-format) and for
+// LibreOffice (sdnum): a VAT number, a card number or a postal code keeps its
+// leading zeros instead of being read as a number.
+const char* const DataCell = "<td style=\"text-align: left; mso-number-format:'\\@';\" sdnum=\"1040;0;@\">";
+
 const char* const Tail = "</table></body></html>";
 
 // Rows are gathered into chunks of about this many bytes before each write.
@@ -98,7 +103,7 @@ bool write(QIODevice& device, const Table& table)
     for (int r = 0; r < table.rowCount; ++r) {
         text += QLatin1String("<tr>");
         for (const QString& value : table.row(r)) {
-            text += QLatin1String("<td style=\"text-align: left;\">");
+            text += QLatin1String(DataCell);
             appendEscaped(text, TextField::trimmed(value));
             text += QLatin1String("</td>");
         }

@@ -3,7 +3,8 @@
 // that makes spreadsheet programs open it as a workbook of one worksheet.
 // The whole file is one line in Windows-1252. Titles and values are written
 // trimmed (values) and with &, < and > escaped, so that no member's text can
-// break the table.
+// break the table; every data cell is marked as text, so that spreadsheet
+// programs keep leading zeros.
 
 #include <QByteArray>
 #include <QList>

@@ -94,7 +94,8 @@ private slots:
         QCOMPARE(ui.messages->shown.at(0).buttons, MessageButtons::YesNo);
         QCOMPARE(ui.shell->opened, QStringList{'"' + exportPath() + '"'});
         const QByteArray bytes = fileBytes(exportPath());
-        QVERIFY(bytes.contains("<td style=\"text-align: left;\">A &amp; B</td>"));
+        QVERIFY(bytes.contains("<td style=\"text-align: left; mso-number-format:'\\@';\" sdnum=\"1040;0;@\">"
+                               "A &amp; B</td>"));
         QVERIFY(bytes.contains(">Forl\xEC</td>"));
     }
 

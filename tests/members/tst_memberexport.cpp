@@ -121,7 +121,7 @@ private slots:
         const QByteArray bytes = Spreadsheet::document(members::exportTable(rows));
         QVERIFY(bytes.contains("<x:Name>Riepilogo Anagrafica Soci</x:Name>"));
         QVERIFY(bytes.contains("width=250>Cognome e nome Socio</td>"));
-        const QByteArray D = "<td style=\"text-align: left;\">";
+        const QByteArray D = "<td style=\"text-align: left; mso-number-format:'\\@';\" sdnum=\"1040;0;@\">";
         // The residence cell is trimmed in the file; the N. column is not exported.
         QVERIFY(bytes.contains("<tr>" + D + "Rossi &lt;Mario&gt;</td>" + D + "</td>"));
         QVERIFY(bytes.contains(D + "Citt\xE0</td>"));
