@@ -33,7 +33,8 @@ const QList<GridColumn>& gridColumns();
 const QList<Spreadsheet::HeaderCell>& exportHeader();
 
 // The cells of columns 1 to 25 of one member: each field trimmed, the birth
-// place and the residence joined by one blank each, "Sì" or "No" for annulled.
+// place and the residence joined by one blank each, the annulled flag as
+// stored ("Sì", "No", or the text a damaged flag holds), trimmed.
 QStringList exportCells(const Record& record);
 
 // The grid's rows, packed: one string per member holding its 25 cells, so a

@@ -5,6 +5,7 @@
 #include "members/memberrecord.h"
 #include "storage/archive.h"
 #include "storage/record.h"
+#include "testsupport.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -69,6 +70,27 @@ private slots:
         QCOMPARE(cells.at(8), residence);
         QCOMPARE(cells.at(6), town + ' ');
         QCOMPARE(cells.at(24), QStringLiteral("S\u00EC"));
+    }
+
+    void annulledColumnShowsTheStoredFlag_data()
+    {
+        QTest::addColumn<QByteArray>("stored");  // the flag field's three bytes
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("S\u00EC") << bytes({0x02, 0x53, 0xEC}) << QStringLiteral("S\u00EC");
+        QTest::newRow("No") << bytes({0x02, 'N', 'o'}) << QStringLiteral("No");
+        // A damaged flag, which the search takes for an annulled card, shows as it is.
+        QTest::newRow("empty") << bytes({0x00, 0x00, 0x00}) << QString();
+        QTest::newRow("other letter") << bytes({0x01, 'X', 0x00}) << QStringLiteral("X");
+        QTest::newRow("blank first") << bytes({0x02, ' ', 's'}) << QStringLiteral("s");
+        QTest::newRow("lower case") << bytes({0x02, 'n', 'o'}) << QStringLiteral("no");
+    }
+    void annulledColumnShowsTheStoredFlag()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, shown);
+        QByteArray raw = member({{"Tesserato", "Rossi"}}).bytes();
+        place(raw, members::recordLayout().field(u"Annullata").offset, stored);
+        QCOMPARE(members::exportCells(Record(members::recordLayout(), raw)).at(24), shown);
     }
 
     void headersAndWidths()
