@@ -1,7 +1,10 @@
 #pragma once
-// Small helpers for spelling out expected bytes in tests.
+// Small helpers for spelling out expected bytes in tests, and for reading
+// and writing the files a test looks at.
 
 #include <QByteArray>
+#include <QFile>
+#include <QString>
 
 #include <initializer_list>
 
@@ -29,4 +32,18 @@ inline QByteArray field(const QByteArray& text, int capacity)
 inline void place(QByteArray& record, int offset, const QByteArray& part)
 {
     record.replace(offset, part.size(), part);
+}
+
+// The bytes of a file; "<missing>" when it cannot be read.
+inline QByteArray fileContent(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// Writes a file of the test's own, replacing what it held; false on failure.
+inline bool setFileContent(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size();
 }

@@ -1,10 +1,10 @@
 #include "app/inifile.h"
 
+#include "storage/safefile.h"
 #include "storage/textfield.h"
 
 #include <QFile>
 #include <QList>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -166,10 +166,6 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
             out += p.lineEnd;
     }
 
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit()) {
-        m_error = file.errorString();
-        return false;
-    }
-    return true;
+    return SafeFile::replace(
+        m_path, [&out](QIODevice& device) { return device.write(out) == out.size(); }, &m_error);
 }

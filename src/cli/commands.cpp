@@ -17,7 +17,6 @@
 #include "storage/archive.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
@@ -294,11 +293,15 @@ int exportArchive(const QStringList& args, const Output& io)
 {
     if (args.size() != 1 || args.at(0) != QLatin1String("members"))
         return io.usage(QStringLiteral("export vuole l'archivio da esportare: members"));
-    const members::MemberRows rows = members::loadRows(AppDir::filePath(QLatin1String(members::kFileName)));
+    std::optional<ArchiveError> failure;
+    const members::MemberRows rows =
+        members::loadRows(AppDir::filePath(QLatin1String(members::kFileName)), &failure);
+    if (failure)
+        return io.fail(QString::fromStdString(failure->what()));
     const QString path = AppDir::filePath(QLatin1String(members::kExportFileName));
-    if (!Spreadsheet::writeFile(path, members::exportTable(rows)))
-        return io.fail(QStringLiteral("impossibile scrivere %1: il file \u00E8 forse aperto in un altro programma")
-                           .arg(path));
+    QString error;
+    if (!Spreadsheet::writeFile(path, members::exportTable(rows), &error))
+        return io.fail(QStringLiteral("impossibile scrivere %1: %2").arg(path, error));
     return Ok;
 }
 
@@ -444,14 +447,12 @@ int cards(const QStringList& args, const Output& io)
     } catch (const ArchiveError& e) {
         return io.fail(QString::fromStdString(e.what()));
     }
-    // A file that cannot be written is reported with the system's reason.
-    QFile target(pdf);
-    if (!target.open(QIODevice::WriteOnly))
-        return io.fail(QStringLiteral("impossibile scrivere %1: %2").arg(pdf, target.errorString()));
-    target.close();
+    // A file that cannot be written is reported with the system's reason; an
+    // earlier file stays as it was.
     try {
-        if (!Report::writePdf(cardPages(faces, single, landscape, topMm, leftMm), pdf))
-            return io.fail(QStringLiteral("impossibile scrivere %1").arg(pdf));
+        QString error;
+        if (!Report::writePdf(cardPages(faces, single, landscape, topMm, leftMm), pdf, &error))
+            return io.fail(QStringLiteral("impossibile scrivere %1: %2").arg(pdf, error));
     } catch (const Report::Error& e) {
         return io.fail(QString::fromStdString(e.what()));
     }

@@ -1,12 +1,12 @@
 #include "members/attachments.h"
 
 #include "storage/appdir.h"
+#include "storage/safefile.h"
 #include "storage/textfield.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace attachments {
 
@@ -55,24 +55,16 @@ bool copyIn(const QString& source, const QString& name)
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return false;
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    char buffer[64 * 1024];
-    for (;;) {
-        const qint64 got = in.read(buffer, sizeof buffer);
-        if (got < 0) {
-            out.cancelWriting();
-            return false;
+    return SafeFile::replace(target, [&in](QIODevice& out) {
+        char buffer[64 * 1024];
+        for (;;) {
+            const qint64 got = in.read(buffer, sizeof buffer);
+            if (got <= 0)
+                return got == 0;
+            if (out.write(buffer, got) != got)
+                return false;
         }
-        if (got == 0)
-            break;
-        if (out.write(buffer, got) != got) {
-            out.cancelWriting();
-            return false;
-        }
-    }
-    return out.commit();
+    });
 }
 
 std::optional<QString> callerWindow(const QString& callerKey)

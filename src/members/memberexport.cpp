@@ -5,6 +5,8 @@
 #include "storage/record.h"
 #include "storage/textfield.h"
 
+#include <QFileInfo>
+
 namespace members {
 namespace {
 
@@ -20,23 +22,18 @@ const QList<QStringList>& columnFields()
     return fields;
 }
 
-struct FieldIndexes {
-    QList<QList<int>> columns;
-    int annulled = -1;
-};
-
-const FieldIndexes& fieldIndexes()
+// The field indexes of each column.
+const QList<QList<int>>& columnIndexes()
 {
-    static const FieldIndexes indexes = [] {
-        FieldIndexes result;
+    static const QList<QList<int>> indexes = [] {
+        QList<QList<int>> result;
         const RecordLayout& layout = recordLayout();
         for (const QStringList& names : columnFields()) {
             QList<int> column;
             for (const QString& name : names)
                 column << layout.indexOf(name);
-            result.columns << column;
+            result << column;
         }
-        result.annulled = layout.indexOf(QStringLiteral("Annullata"));
         return result;
     }();
     return indexes;
@@ -100,14 +97,13 @@ const QList<Spreadsheet::HeaderCell>& exportHeader()
 
 QStringList exportCells(const Record& record)
 {
-    const FieldIndexes& indexes = fieldIndexes();
+    // The annulled flag is shown as stored: a damaged one ("", "X") shows as it
+    // is, since the search takes such a card as annulled and this is where
+    // annulled cards are looked at.
+    const QList<QList<int>>& indexes = columnIndexes();
     QStringList cells;
-    cells.reserve(indexes.columns.size());
-    for (const QList<int>& column : indexes.columns) {
-        if (column.size() == 1 && column.first() == indexes.annulled) {
-            cells << (record.flag(u"Annullata").value_or(false) ? TextField::YesText : TextField::NoText);
-            continue;
-        }
+    cells.reserve(indexes.size());
+    for (const QList<int>& column : indexes) {
         QString cell = TextField::trimmed(record.text(column.first()));
         for (qsizetype i = 1; i < column.size(); ++i)
             cell += QLatin1Char(' ') + TextField::trimmed(record.text(column.at(i)));
@@ -152,14 +148,17 @@ QStringList MemberRows::exportRow(int row) const
     return cells;
 }
 
-MemberRows loadRows(const QString& path)
+MemberRows loadRows(const QString& path, std::optional<ArchiveError>* failure)
 {
     MemberRows rows;
+    if (!QFileInfo::exists(path))
+        return rows;  // no archive yet: no member
     try {
         Archive(path, recordLayout(), ArchiveFile::Mode::ReadOnly)
             .scan([&rows](int, const Record& record) { rows.append(exportCells(record)); });
-    } catch (const ArchiveError&) {
-        // A missing or unreadable file: the grid keeps what it has.
+    } catch (const ArchiveError& e) {
+        if (failure)
+            *failure = e;
     }
     return rows;
 }

@@ -3,6 +3,7 @@
 // window's grid and of the spreadsheet file Tesserati.xls.
 
 #include "output/spreadsheet.h"
+#include "storage/archiveerror.h"
 
 #include <QList>
 #include <QString>
@@ -10,6 +11,7 @@
 #include <QVector>
 
 #include <array>
+#include <optional>
 
 class Record;
 
@@ -31,7 +33,8 @@ const QList<GridColumn>& gridColumns();
 const QList<Spreadsheet::HeaderCell>& exportHeader();
 
 // The cells of columns 1 to 25 of one member: each field trimmed, the birth
-// place and the residence joined by one blank each, "Sì" or "No" for annulled.
+// place and the residence joined by one blank each, the annulled flag as
+// stored ("Sì", "No", or the text a damaged flag holds), trimmed.
 QStringList exportCells(const Record& record);
 
 // The grid's rows, packed: one string per member holding its 25 cells, so a
@@ -52,8 +55,11 @@ private:
 };
 
 // Every record of the archive at `path`, in archive order, annulled ones
-// included. A file failure stops the reading silently: the rows read so far stay.
-MemberRows loadRows(const QString& path);
+// included; a missing archive holds no member. A file failure stops the
+// reading: the rows read so far stay, and the failure goes to `failure` when
+// one is given. The grid passes over it; an export must not write a file from
+// part of the archive.
+MemberRows loadRows(const QString& path, std::optional<ArchiveError>* failure = nullptr);
 
 // The export's table over the rows.
 Spreadsheet::Table exportTable(const MemberRows& rows);

@@ -1,10 +1,10 @@
 #include "members/memberphoto.h"
 
 #include "storage/appdir.h"
+#include "storage/safefile.h"
 
 #include <QFileInfo>
 #include <QImageReader>
-#include <QSaveFile>
 
 namespace members {
 
@@ -40,14 +40,7 @@ bool saveJpeg(const QString& path, const QImage& photo)
 {
     if (photo.isNull())
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!photo.save(&file, "JPG", JpegQuality)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return SafeFile::replace(path, [&photo](QIODevice& device) { return photo.save(&device, "JPG", JpegQuality); });
 }
 
 QString withJpegExtension(const QString& name)

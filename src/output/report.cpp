@@ -1,12 +1,12 @@
 #include "output/report.h"
 
 #include "app/dates.h"
+#include "storage/safefile.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QSaveFile>
 #include <QPdfWriter>
 #include <QTextLayout>
 
@@ -545,34 +545,34 @@ QImage renderPage(const PreparedPage& page, double dpi)
     return image;
 }
 
-bool writePdf(const Prepared& report, const QString& fileName)
+bool writePdf(const Prepared& report, const QString& fileName, QString* error)
 {
-    if (report.pages.isEmpty())
-        return false;
-    // The file is replaced only once the whole document is written.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QPdfWriter writer(&file);
-    writer.setTitle(report.name);
-    writer.setCreator(QStringLiteral("Norvalis"));
-    writer.setPageLayout(pageLayoutFor(report.pages.constFirst()));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return false;
-    for (qsizetype i = 0; i < report.pages.size(); ++i) {
-        const PreparedPage& page = report.pages.at(i);
-        if (i > 0) {
-            writer.setPageLayout(pageLayoutFor(page));
-            writer.newPage();
-        }
-        drawPage(painter, page, paperRect(writer, page));
-    }
-    if (!painter.end()) {
-        file.cancelWriting();
+    if (report.pages.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("nessuna pagina da stampare");
         return false;
     }
-    return file.commit();
+    return SafeFile::replace(
+        fileName,
+        [&report](QIODevice& device) {
+            QPdfWriter writer(&device);
+            writer.setTitle(report.name);
+            writer.setCreator(QStringLiteral("Norvalis"));
+            writer.setPageLayout(pageLayoutFor(report.pages.constFirst()));
+            QPainter painter;
+            if (!painter.begin(&writer))
+                return false;
+            for (qsizetype i = 0; i < report.pages.size(); ++i) {
+                const PreparedPage& page = report.pages.at(i);
+                if (i > 0) {
+                    writer.setPageLayout(pageLayoutFor(page));
+                    writer.newPage();
+                }
+                drawPage(painter, page, paperRect(writer, page));
+            }
+            return painter.end();
+        },
+        error);
 }
 
 Template listLayout(const QString& title, const QStringList& lines)

@@ -198,8 +198,9 @@ void drawPage(QPainter& painter, const PreparedPage& page, const QRectF& paper);
 QRectF paperRect(const QPaintDevice& device, const PreparedPage& page, QPointF originMm = {});
 // A page drawn on a white image at the given resolution.
 QImage renderPage(const PreparedPage& page, double dpi);
-// Every page into a PDF file; false when the file cannot be written.
-bool writePdf(const Prepared& report, const QString& fileName);
+// Every page into a PDF file, which is replaced only by a complete document;
+// false when it cannot be written, with the reason in `error` when given.
+bool writePdf(const Prepared& report, const QString& fileName, QString* error = nullptr);
 
 // The list layout shared by the search and list windows ("Riepilogo dati"):
 // title on the first page, the lines in a fixed-pitch font, the footer with

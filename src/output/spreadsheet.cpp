@@ -1,9 +1,9 @@
 #include "output/spreadsheet.h"
 
+#include "storage/safefile.h"
 #include "storage/textfield.h"
 
 #include <QBuffer>
-#include <QFile>
 
 namespace Spreadsheet {
 namespace {
@@ -40,6 +40,11 @@ const char* const AfterName =
     "</head>"
     "<body>"
     "<table x:str>";
+
+// Every data cell is marked as text for Excel (mso-number-format) and for
+// LibreOffice (sdnum): a VAT number, a card number or a postal code keeps its
+// leading zeros instead of being read as a number.
+const char* const DataCell = "<td style=\"text-align: left; mso-number-format:'\\@';\" sdnum=\"1040;0;@\">";
 
 const char* const Tail = "</table></body></html>";
 
@@ -98,7 +103,7 @@ bool write(QIODevice& device, const Table& table)
     for (int r = 0; r < table.rowCount; ++r) {
         text += QLatin1String("<tr>");
         for (const QString& value : table.row(r)) {
-            text += QLatin1String("<td style=\"text-align: left;\">");
+            text += QLatin1String(DataCell);
             appendEscaped(text, TextField::trimmed(value));
             text += QLatin1String("</td>");
         }
@@ -122,14 +127,9 @@ QByteArray document(const Table& table)
     return bytes;
 }
 
-bool writeFile(const QString& path, const Table& table)
+bool writeFile(const QString& path, const Table& table, QString* error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const bool written = write(file, table);
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
+    return SafeFile::replace(path, [&table](QIODevice& device) { return write(device, table); }, error);
 }
 
 }  // namespace Spreadsheet

@@ -3,7 +3,8 @@
 // that makes spreadsheet programs open it as a workbook of one worksheet.
 // The whole file is one line in Windows-1252. Titles and values are written
 // trimmed (values) and with &, < and > escaped, so that no member's text can
-// break the table.
+// break the table; every data cell is marked as text, so that spreadsheet
+// programs keep leading zeros.
 
 #include <QByteArray>
 #include <QList>
@@ -41,8 +42,9 @@ QByteArray document(const Table& table);
 // Writes the file to an open device; false at the first failed write (what
 // was written before stays).
 bool write(QIODevice& device, const Table& table);
-// Creates (replacing) the file at `path` and writes it; false when the file
-// cannot be created or written.
-bool writeFile(const QString& path, const Table& table);
+// Writes the file at `path`, replacing an earlier one only with the complete
+// new file; false when it cannot be written, with the reason in `error` when
+// given (the earlier file then stays as it was).
+bool writeFile(const QString& path, const Table& table, QString* error = nullptr);
 
 }  // namespace Spreadsheet

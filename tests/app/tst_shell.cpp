@@ -16,6 +16,7 @@
 #include "cards/ui/frmtessere.h"
 #include "members/ui/frmanagrafica.h"
 #include "storage/appdir.h"
+#include "support/fulldisk.h"
 #include "support/uidoubles.h"
 #include "support/windowtests.h"
 
@@ -246,6 +247,20 @@ private slots:
                                 "password. Si consiglia di reinstallare il software."));
         QVERIFY(w->isVisible());
         QCOMPARE(readPasswordFile(), QByteArray("[Accesso]\r\nValore=QQ\r\n"));
+
+        // A disk with no room left: the same message, and the old password still opens.
+        QVERIFY(PasswordFile::storePassword(passwordPath(), QStringLiteral("VECCHIA")));
+        const QByteArray stored = readPasswordFile();
+        w->txtPasswordOld->clear();
+        QTest::keyClicks(w->txtPasswordOld, "vecchia");
+        {
+            const FullDisk full;
+            QTest::mouseClick(w->cmdOK, Qt::LeftButton);
+        }
+        QCOMPARE(m_ui->messages->texts().last(), PasswordFile::ChangeFailureMessage);
+        QVERIFY(w->isVisible());
+        QCOMPARE(readPasswordFile(), stored);
+        QVERIFY(PasswordFile::matches(passwordPath(), QStringLiteral("vecchia")));
 
         // "Chiudi" returns to the login window.
         QTest::mouseClick(w->cmdEsci, Qt::LeftButton);

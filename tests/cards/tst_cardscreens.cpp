@@ -12,6 +12,7 @@
 #include "output/ui/frmanteprima.h"
 #include "output/ui/searchdialog.h"
 #include "members/membersfixture.h"
+#include "support/fulldisk.h"
 #include "support/uidoubles.h"
 #include "support/windowtests.h"
 
@@ -374,6 +375,28 @@ private slots:
         QCOMPARE(m_ui->messages->shown.size(), 1);
         QCOMPARE(m_ui->messages->shown[0].kind, MessageKind::Error);
         QCOMPARE(lastMessage(), OrganizationNotSaved);
+        QVERIFY(frmAvvio->isVisible());
+    }
+
+    void closingOnAFullDiskKeepsSettingsAndLogo()
+    {
+        openSingle();
+        frmTessera->close();
+        const QByteArray ini = fileBytes(AppDir::filePath("Tesserini.ini"));
+        const QByteArray logo = fileBytes(AppDir::filePath("Logo.jpg"));
+        QVERIFY(!ini.isEmpty() && !logo.isEmpty());
+
+        openSingle();
+        single()->setOrganization({QStringLiteral("Circolo nuovo"), {}, {}, {}});
+        {
+            const FullDisk full;
+            frmTessera->close();
+        }
+        QCOMPARE(m_ui->messages->texts(), QStringList{OrganizationNotSaved});
+        QCOMPARE(m_ui->messages->shown[0].kind, MessageKind::Error);
+        QCOMPARE(fileBytes(AppDir::filePath("Tesserini.ini")), ini);
+        QCOMPARE(fileBytes(AppDir::filePath("Logo.jpg")), logo);
+        QVERIFY(samePicture(single()->imgLogo->image(), Cards::placeholderLogo()));
         QVERIFY(frmAvvio->isVisible());
     }
 

@@ -7,6 +7,7 @@
 #include "storage/appdir.h"
 #include "storage/archive.h"
 #include "storage/record.h"
+#include "support/fulldisk.h"
 #include "support/uidoubles.h"
 
 #include <QDir>
@@ -93,7 +94,8 @@ private slots:
         QCOMPARE(ui.messages->shown.at(0).buttons, MessageButtons::YesNo);
         QCOMPARE(ui.shell->opened, QStringList{'"' + exportPath() + '"'});
         const QByteArray bytes = fileBytes(exportPath());
-        QVERIFY(bytes.contains("<td style=\"text-align: left;\">A &amp; B</td>"));
+        QVERIFY(bytes.contains("<td style=\"text-align: left; mso-number-format:'\\@';\" sdnum=\"1040;0;@\">"
+                               "A &amp; B</td>"));
         QVERIFY(bytes.contains(">Forl\xEC</td>"));
     }
 
@@ -120,17 +122,48 @@ private slots:
         QCOMPARE(fileBytes(exportPath()) != "earlier export", fileReplaced);
     }
 
+    void failureIsReported_data()
+    {
+        QTest::addColumn<QString>("inTheWay");  // a folder made under this name
+        QTest::addColumn<bool>("diskFull");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("kind");
+        const int information = int(MessageKind::Information);
+        QTest::newRow("file cannot be made")
+            << QString::fromLatin1(members::kExportFileName) << false << ExportFlow::FailureText << information;
+        QTest::newRow("disk full") << QString() << true << ExportFlow::FailureText << information;
+        // An archive that is there but cannot be read is not exported as an empty one.
+        QTest::newRow("archive cannot be read") << QString::fromLatin1(members::kFileName) << false
+                                                << ArchiveError::userMessage() << int(MessageKind::Error);
+    }
     void failureIsReported()
     {
-        QVERIFY(QDir(m_dir->path()).mkdir(QLatin1String(members::kExportFileName)));  // the file cannot be made
+        QFETCH(QString, inTheWay);
+        QFETCH(bool, diskFull);
+        QFETCH(QString, message);
+        QFETCH(int, kind);
+        const bool earlierExport = inTheWay != QLatin1String(members::kExportFileName);
+        if (inTheWay != QLatin1String(members::kFileName))
+            addMember(QStringLiteral("Verdi"), QString());
+        if (!inTheWay.isEmpty())
+            QVERIFY(QDir(m_dir->path()).mkdir(inTheWay));
+        if (earlierExport)
+            writeFile(exportPath(), "earlier export");
         UiDoubles ui;
         TfrmExpAnagrafica w;
         w.show();
-        w.cmdEsportaClick();
-        QCOMPARE(ui.messages->texts(), (QStringList{ExportFlow::AskText, ExportFlow::FailureText}));
-        QCOMPARE(ui.messages->shown.at(1).kind, MessageKind::Information);
+        {
+            std::optional<FullDisk> full;
+            if (diskFull)
+                full.emplace();
+            w.cmdEsportaClick();
+        }
+        QCOMPARE(ui.messages->texts(), (QStringList{ExportFlow::AskText, message}));
+        QCOMPARE(int(ui.messages->shown.at(1).kind), kind);
         QCOMPARE(ExportFlow::FailureText.count(QStringLiteral("\n\r\n\r")), 1);
         QVERIFY(ui.shell->opened.isEmpty());
+        if (earlierExport)
+            QCOMPARE(fileBytes(exportPath()), QByteArray("earlier export"));
     }
 
     void emptyArchiveExportsHeaderOnly()

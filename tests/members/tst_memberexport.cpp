@@ -5,6 +5,7 @@
 #include "members/memberrecord.h"
 #include "storage/archive.h"
 #include "storage/record.h"
+#include "testsupport.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -71,6 +72,27 @@ private slots:
         QCOMPARE(cells.at(24), QStringLiteral("S\u00EC"));
     }
 
+    void annulledColumnShowsTheStoredFlag_data()
+    {
+        QTest::addColumn<QByteArray>("stored");  // the flag field's three bytes
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("S\u00EC") << bytes({0x02, 0x53, 0xEC}) << QStringLiteral("S\u00EC");
+        QTest::newRow("No") << bytes({0x02, 'N', 'o'}) << QStringLiteral("No");
+        // A damaged flag, which the search takes for an annulled card, shows as it is.
+        QTest::newRow("empty") << bytes({0x00, 0x00, 0x00}) << QString();
+        QTest::newRow("other letter") << bytes({0x01, 'X', 0x00}) << QStringLiteral("X");
+        QTest::newRow("blank first") << bytes({0x02, ' ', 's'}) << QStringLiteral("s");
+        QTest::newRow("lower case") << bytes({0x02, 'n', 'o'}) << QStringLiteral("no");
+    }
+    void annulledColumnShowsTheStoredFlag()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, shown);
+        QByteArray raw = member({{"Tesserato", "Rossi"}}).bytes();
+        place(raw, members::recordLayout().field(u"Annullata").offset, stored);
+        QCOMPARE(members::exportCells(Record(members::recordLayout(), raw)).at(24), shown);
+    }
+
     void headersAndWidths()
     {
         QCOMPARE(members::gridColumns().size(), members::kGridColumnCount);
@@ -121,7 +143,7 @@ private slots:
         const QByteArray bytes = Spreadsheet::document(members::exportTable(rows));
         QVERIFY(bytes.contains("<x:Name>Riepilogo Anagrafica Soci</x:Name>"));
         QVERIFY(bytes.contains("width=250>Cognome e nome Socio</td>"));
-        const QByteArray D = "<td style=\"text-align: left;\">";
+        const QByteArray D = "<td style=\"text-align: left; mso-number-format:'\\@';\" sdnum=\"1040;0;@\">";
         // The residence cell is trimmed in the file; the N. column is not exported.
         QVERIFY(bytes.contains("<tr>" + D + "Rossi &lt;Mario&gt;</td>" + D + "</td>"));
         QVERIFY(bytes.contains(D + "Citt\xE0</td>"));

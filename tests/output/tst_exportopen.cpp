@@ -1,6 +1,6 @@
 // Tesserati.xls from the command line: the same bytes the export window
 // writes, and a real spreadsheet program (LibreOffice Calc, headless) reads
-// back every cell, accents and markup characters included.
+// back every cell, accents, markup characters and leading zeros included.
 
 #include "members/memberexport.h"
 #include "members/memberrecord.h"
@@ -84,6 +84,14 @@ private slots:
             r.setFlag(u"Annullata", p.at(4) != QLatin1String("No"));
             archive.append(r);
         }
+        // Numbers with leading zeros that must stay text: card, postal code alone, VAT number.
+        Record r(members::recordLayout());
+        r.setText(u"Tesserato", QStringLiteral("Neri Anna"));
+        r.setText(u"NumTessera", QStringLiteral("001"));
+        r.setText(u"CapRes", QStringLiteral("00184"));
+        r.setText(u"PartitaIva", QStringLiteral("01234560587"));
+        r.setFlag(u"Annullata", false);
+        archive.append(r);
     }
 
     void commandLineWritesTheDialogFile()
@@ -104,6 +112,34 @@ private slots:
         cli.start(QStringLiteral(NORVALIS_CLI), {"--data-dir", m_dir->path(), "export"});
         QVERIFY(cli.waitForFinished(60000));
         QCOMPARE(cli.exitCode(), 2);
+    }
+
+    void commandLineKeepsTheEarlierFileWhenTheArchiveCannotBeRead()
+    {
+        const QString archive = m_dir->filePath(QLatin1String(members::kFileName));
+        const QString xls = m_dir->filePath(QLatin1String(members::kExportFileName));
+        QVERIFY(QFile::remove(archive));
+        QVERIFY(QDir().mkdir(archive));  // there, but no archive can be read from it
+        QFile old(xls);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("earlier export");
+        old.close();
+
+        QProcess cli;
+        cli.start(QStringLiteral(NORVALIS_CLI), {"--data-dir", m_dir->path(), "export", "members"});
+        QVERIFY(cli.waitForFinished(60000));
+        const QByteArray err = cli.readAllStandardError();
+        QCOMPARE(cli.exitCode(), 1);
+        QVERIFY2(err.startsWith("norvalis-cli: ") && err.count('\n') == 1 && err.contains("Tesserati.pro"),
+                 err.constData());
+        QCOMPARE(fileBytes(xls), QByteArray("earlier export"));
+
+        // A missing archive is an empty one: the header row alone.
+        QVERIFY(QDir().rmdir(archive));
+        cli.start(QStringLiteral(NORVALIS_CLI), {"--data-dir", m_dir->path(), "export", "members"});
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 0);
+        QCOMPARE(fileBytes(xls).count("<tr>"), 1);
     }
 
     void spreadsheetProgramReadsEveryCell()
@@ -131,7 +167,7 @@ private slots:
         QVERIFY2(csvFile.open(QIODevice::ReadOnly), log.constData());
         const QList<QStringList> table = parseCsv(QString::fromUtf8(csvFile.readAll()));
 
-        QCOMPARE(table.size(), 4);
+        QCOMPARE(table.size(), 5);
         QCOMPARE(table.at(0).size(), 25);
         QCOMPARE(table.at(0).at(0), QStringLiteral("Cognome e nome Socio"));
         QCOMPARE(table.at(0).at(10), QStringLiteral("Titoli di studio e altre qualifiche"));
@@ -144,6 +180,9 @@ private slots:
         QCOMPARE(table.at(3).at(0), QStringLiteral("Verdi Giuseppe"));
         QCOMPARE(table.at(3).at(23), QStringLiteral("nota \"tra virgolette\", con virgola"));
         QCOMPARE(table.at(3).at(24), QStringLiteral("No"));
+        QCOMPARE(table.at(4).at(2), QStringLiteral("001"));
+        QCOMPARE(table.at(4).at(8), QStringLiteral("00184"));
+        QCOMPARE(table.at(4).at(20), QStringLiteral("01234560587"));
     }
 
 private:

@@ -32,7 +32,7 @@ QByteArray readAll(const QString& path)
 }
 
 const QByteArray H = "<td style=\"text-align: left; font-weight: bold;\" width=";
-const QByteArray D = "<td style=\"text-align: left;\">";
+const QByteArray D = "<td style=\"text-align: left; mso-number-format:'\\@';\" sdnum=\"1040;0;@\">";
 
 }  // namespace
 

@@ -128,14 +128,19 @@ void TfrmExpAnagrafica::loadRecords()
 {
     m_loaded = true;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    model->setRows(members::loadRows(AppDir::filePath(QLatin1String(members::kFileName))));
+    m_loadFailure.reset();
+    model->setRows(members::loadRows(AppDir::filePath(QLatin1String(members::kFileName)), &m_loadFailure));
     QApplication::restoreOverrideCursor();
 }
 
 void TfrmExpAnagrafica::cmdEsportaClick()
 {
-    ExportFlow::run(this, QLatin1String(members::kExportFileName),
-                    [this] { return members::exportTable(model->rows()); });
+    ExportFlow::run(this, QLatin1String(members::kExportFileName), [this] {
+        // A grid that could not be filled whole is not written over an earlier export.
+        if (m_loadFailure)
+            throw *m_loadFailure;
+        return members::exportTable(model->rows());
+    });
 }
 
 void TfrmExpAnagrafica::showEvent(QShowEvent* event)

@@ -43,7 +43,8 @@ public:
     QToolButton* cmdEsci;
     QLabel* panInfo;
 
-    // Fills the grid from Tesserati.pro; done once, when the window is first shown.
+    // Fills the grid from Tesserati.pro; done once, when the window is first
+    // shown. A file failure stops it silently; the export then reports it.
     void loadRecords();
 
 public slots:
@@ -55,6 +56,7 @@ protected:
 private:
     HintBar* m_hints = nullptr;
     bool m_loaded = false;
+    std::optional<ArchiveError> m_loadFailure;  // why the grid stopped short
 };
 
 // Opens the export window modally over `owner` and discards it when it closes.

@@ -2,6 +2,7 @@
 
 #include "app/ui/services.h"
 #include "storage/appdir.h"
+#include "storage/archiveerror.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -15,7 +16,15 @@ Outcome run(QWidget* parent, const QString& fileName, const std::function<Spread
 
     const QString path = AppDir::filePath(fileName);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool written = Spreadsheet::writeFile(path, table());
+    bool written = false;
+    try {
+        written = Spreadsheet::writeFile(path, table());
+    } catch (const ArchiveError&) {
+        // The archive could not be read whole: the earlier file stays.
+        QApplication::restoreOverrideCursor();
+        Ui::error(parent, ArchiveError::userMessage());
+        return Outcome::Failed;
+    }
     QApplication::restoreOverrideCursor();
     if (!written) {
         Ui::information(parent, FailureText);

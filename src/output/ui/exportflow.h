@@ -23,7 +23,9 @@ inline const QString ButtonHint = QStringLiteral("Esporta l'archivio in formato 
 enum class Outcome { Declined, Written, Failed };
 
 // Runs the dialogue for the file `fileName` of the data folder. The table is
-// asked for only after the first Yes.
+// asked for only after the first Yes; when it throws ArchiveError (the
+// archive could not be read whole) the archive's failure message is shown and
+// no file is written.
 Outcome run(QWidget* parent, const QString& fileName, const std::function<Spreadsheet::Table()>& table);
 
 }  // namespace ExportFlow
