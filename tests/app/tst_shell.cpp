@@ -253,6 +253,48 @@ private slots:
         QVERIFY(frmPassword->isVisible());
     }
 
+    void passwordChangeKeepsOnlyWhatTheScrambleKeeps_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("accented Latin letters") << QString::fromUtf8("perché sì ÿ") << true;
+        QTest::newRow("euro sign") << QString::fromUtf8("prezzo€10") << false;
+        QTest::newRow("Greek letter") << QString::fromUtf8("omegaΩ1234") << false;
+        QTest::newRow("outside the basic plane") << QString::fromUtf8("chiave\U0001F511") << false;
+    }
+    void passwordChangeKeepsOnlyWhatTheScrambleKeeps()
+    {
+        QFETCH(QString, password);
+        QFETCH(bool, accepted);
+        const QByteArray before = readPasswordFile();
+        activate(frmCambiaPassword);
+        auto* w = frmCambiaPassword;
+        QTest::keyClicks(w->txtPasswordOld, "ravenquillotto");
+        // Set, not typed: typeText sends one key a UTF-16 unit, which would split
+        // a character outside the basic plane.
+        w->txtPasswordNew->setText(password);
+        w->txtConferma->setText(password);
+        QTest::mouseClick(w->cmdOK, Qt::LeftButton);
+        if (!accepted) {
+            QCOMPARE(m_ui->messages->texts(), QStringList{PasswordFile::NotStorableMessage});
+            QVERIFY(m_ui->messages->texts().first().startsWith(
+                QStringLiteral("Attenzione: la password può contenere soltanto lettere, cifre e simboli "
+                               "dell'alfabeto latino")));
+            QCOMPARE(m_ui->messages->shown.first().kind, MessageKind::Warning);
+            QCOMPARE(readPasswordFile(), before);
+            QVERIFY(w->isVisible());
+            QVERIFY(w->txtPasswordNew->text().isEmpty() && w->txtConferma->text().isEmpty());
+            QVERIFY(w->txtPasswordNew->hasFocus());
+            QCOMPARE(w->txtPasswordOld->text(), QStringLiteral("ravenquillotto"));
+            return;
+        }
+        // What was stored is what the login takes afterwards.
+        QCOMPARE(m_ui->messages->texts(), QStringList{PasswordFile::ChangedMessage});
+        frmPassword->txtPassword->setText(password);
+        QTest::mouseClick(frmPassword->cmdOK, Qt::LeftButton);
+        QVERIFY(frmAvvio->isVisible());
+    }
+
     void mainMenu()
     {
         activate(frmAvvio);
