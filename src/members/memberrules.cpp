@@ -110,15 +110,4 @@ QString renewalMailCommand(const FieldTexts& texts)
            + body + QLatin1Char('"');
 }
 
-TaxCodeWindow taxCodeWindowFor(const QString& fieldText)
-{
-    const QString text = TextField::trimmed(fieldText);
-    if (text.isEmpty())
-        return TaxCodeWindow::TaxCode;
-    for (QChar c : text)
-        if (c < u'0' || c > u'9')
-            return TaxCodeWindow::TaxCode;
-    return TaxCodeWindow::VatNumber;
-}
-
 }  // namespace members

@@ -1,6 +1,6 @@
 #pragma once
 // The member screen's rules: the province codes, the checks before a save,
-// the two e-mails and which check a tax-code field goes to.
+// the two e-mails.
 
 #include <QHash>
 #include <QString>
@@ -32,9 +32,5 @@ QString plainMailCommand(const FieldTexts& texts);
 // The renewal reminder: checks in order, then the shell command.
 std::optional<Refusal> checkRenewalMail(const FieldTexts& texts);
 QString renewalMailCommand(const FieldTexts& texts);
-
-// A tax-code field of digits only is a company's VAT number.
-enum class TaxCodeWindow { TaxCode, VatNumber };
-TaxCodeWindow taxCodeWindowFor(const QString& fieldText);
 
 }  // namespace members
