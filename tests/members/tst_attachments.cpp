@@ -259,6 +259,10 @@ private slots:
     {
         QFETCH(QString, stored);
         QFETCH(QString, opened);
+        if (!opened.isEmpty()) {
+            QVERIFY(QDir().mkpath(attachments::folder()));
+            writeBytes(inFolder(opened), "allegato");
+        }
         const auto command = attachments::openCommand(stored);
         QCOMPARE(bool(command), !opened.isEmpty());
         if (command)
@@ -270,6 +274,19 @@ private slots:
         dialog.setCallerKey(QStringLiteral("anagrafica"));
         dialog.btnApri01->click();
         QCOMPARE(m_ui->shell->opened, opened.isEmpty() ? QStringList{} : QStringList{*command});
+        QVERIFY(m_ui->messages->shown.isEmpty());
+    }
+
+    void openingAFileNoLongerInTheFolderSaysSo()
+    {
+        TfrmAllegaCartella dialog;
+        dialog.setCallerKey(QStringLiteral("anagrafica"));
+        dialog.btnApri02->click();
+        QVERIFY(m_ui->shell->opened.isEmpty());
+        QCOMPARE(m_ui->messages->texts(),
+                 QStringList{"Attenzione: impossibile aprire il file \"" + inFolder("contratto.pdf")
+                             + "\": il file non esiste."});
+        QCOMPARE(m_ui->messages->shown.first().kind, MessageKind::Warning);
     }
 
     void render()

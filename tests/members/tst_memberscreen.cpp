@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QUrlQuery>
 #include <QToolButton>
 #include <QtTest>
 
@@ -335,6 +336,22 @@ private slots:
                                 "saluti.\""));
         click("cmdEmail");
         QCOMPARE(m_ui->shell->opened.last(), QStringLiteral("\"mailto:rossi@example.it\""));
+
+        // Whatever the address field holds reaches the mail program as one
+        // recipient, adding no header of its own.
+        const QString address = QStringLiteral("x@y?attach=/etc/passwd&bcc=z,w@k");
+        field("Email")->setText(address);
+        for (const char* button : {"btnEmail", "cmdEmail"}) {
+            click(button);
+            const QUrl url = m_ui->shell->urls.last();
+            QCOMPARE(url.path(QUrl::FullyDecoded), address);
+            QVERIFY(!url.toEncoded(QUrl::RemoveQuery).contains(','));
+            QStringList keys;
+            for (const auto& [key, value] : QUrlQuery(url).queryItems())
+                keys << key;
+            const QStringList headers = qstrcmp(button, "btnEmail") == 0 ? QStringList{"subject", "body"} : QStringList();
+            QCOMPARE(keys, headers);
+        }
     }
 
     void hintsFollowTheMouse()

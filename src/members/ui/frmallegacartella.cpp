@@ -199,7 +199,7 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot)
 void TfrmAllegaCartella::btnApriClick(int slot)
 {
     if (const auto command = attachments::openCommand(m_slots.at(slot - 1).file->text()))
-        TMisc::Open(*command);
+        TMisc::Open(*command, this);
 }
 
 void TfrmAllegaCartella::imgCancellaClick(int slot)

@@ -383,7 +383,7 @@ void TfrmAnagrafica::cmdEmailClick()
     const auto texts = FormBinding::texts(this, members::recordLayout());
     if (const auto refusal = members::checkPlainMail(texts))
         return refuse(refusal->field, refusal->message, false);
-    TMisc::Open(members::plainMailCommand(texts));
+    TMisc::Open(members::plainMail(texts), this);
 }
 
 void TfrmAnagrafica::btnEmailClick()
@@ -391,7 +391,7 @@ void TfrmAnagrafica::btnEmailClick()
     const auto texts = FormBinding::texts(this, members::recordLayout());
     if (const auto refusal = members::checkRenewalMail(texts))
         return refuse(refusal->field, refusal->message, false);
-    TMisc::Open(members::renewalMailCommand(texts));
+    TMisc::Open(members::renewalMail(texts), this);
 }
 
 void TfrmAnagrafica::cmdAllegaClick()
