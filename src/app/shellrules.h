@@ -3,8 +3,8 @@
 // "open" hands the desktop, and the date picker's caller codes.
 
 #include <QDate>
-#include <QString>
 #include <QList>
+#include <QString>
 #include <QUrl>
 
 #include <optional>

@@ -379,21 +379,6 @@ private slots:
         QVERIFY(HelpTexts::topic("avvio").body.contains(QStringLiteral("ravenquillotto")));
     }
 
-    void installedFilesComeFromTheProgramsFolder()
-    {
-        // An installation: bin/ for the programs, share/norvalis/ for the rest.
-        const QString prefix = m_dir->filePath("usr/");
-        QVERIFY(QDir().mkpath(prefix + "bin") && QDir().mkpath(prefix + "share/norvalis"));
-        AppDir::setProgramPath(prefix + "bin");
-        QCOMPARE(AppDir::installedFile("Guida.pdf"), prefix + "bin/Guida.pdf");  // where it is missing
-        writeFile(prefix + "share/norvalis/Guida.pdf");
-        QCOMPARE(AppDir::installedFile("Guida.pdf"), prefix + "share/norvalis/Guida.pdf");
-        writeFile(prefix + "bin/Guida.pdf");
-        QCOMPARE(AppDir::installedFile("Guida.pdf"), prefix + "bin/Guida.pdf");
-        writeFile(AppDir::filePath("Avviso.mp3"));
-        QCOMPARE(AppDir::installedFile("Avviso.mp3"), prefix + "bin/Avviso.mp3");
-    }
-
     void shellFailuresAreReported()
     {
         // A missing manual is not handed to the shell.
