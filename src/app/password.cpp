@@ -58,6 +58,14 @@ bool matches(const QString& filePath, const QString& typed)
     return storedPassword(filePath) == typedForm(typed);
 }
 
+bool storable(const QString& password)
+{
+    for (QChar c : password)
+        if (c.unicode() > 0xFF)
+            return false;
+    return true;
+}
+
 ChangeResult change(const QString& filePath, const QString& oldPassword, const QString& newPassword,
                     const QString& confirmation)
 {
@@ -65,8 +73,11 @@ ChangeResult change(const QString& filePath, const QString& oldPassword, const Q
         return ChangeResult::WrongOld;
     if (TextField::trimmed(newPassword) != TextField::trimmed(confirmation))
         return ChangeResult::NotConfirmed;
+    const QString stored = typedForm(newPassword);
+    if (!storable(stored))
+        return ChangeResult::NotStorable;
     QString error;
-    if (!storePassword(filePath, typedForm(newPassword), &error))
+    if (!storePassword(filePath, stored, &error))
         throw std::runtime_error(error.toStdString());
     return ChangeResult::Changed;
 }

@@ -30,11 +30,18 @@ QString typedForm(const QString& typed);
 // or std::runtime_error) when the file holds a damaged value.
 bool matches(const QString& filePath, const QString& typed);
 
-enum class ChangeResult { Changed, WrongOld, NotConfirmed };
+// True when the scramble keeps every character of `password`: it keeps the
+// low 8 bits of each code, so a character above U+00FF (the euro sign, a
+// Greek or Cyrillic letter, an emoji) would be stored as another one and the
+// password could never be typed again.
+bool storable(const QString& password);
+
+enum class ChangeResult { Changed, WrongOld, NotConfirmed, NotStorable };
 // The password change: the old password is checked as the login does; the
 // new one and its confirmation must be equal once trimmed (letter case
-// counts); the new one is stored in its typed form. Throws on any failure to
-// read or write the file, which then keeps its previous value.
+// counts) and storable; the new one is stored in its typed form. Nothing is
+// written unless the result is Changed. Throws on any failure to read or
+// write the file, which then keeps its previous value.
 ChangeResult change(const QString& filePath, const QString& oldPassword, const QString& newPassword,
                     const QString& confirmation);
 
@@ -46,6 +53,9 @@ inline const QString WrongOldMessage = QStringLiteral("Attenzione: vecchia passw
 inline const QString NotConfirmedMessage = QStringLiteral(
     "Attenzione: la nuova password non è stata confermata correttamente. "
     "E' necessario reinserire entrambi i valori.");
+inline const QString NotStorableMessage = QStringLiteral(
+    "Attenzione: la password può contenere soltanto lettere, cifre e simboli dell'alfabeto latino "
+    "(ad esempio non il simbolo dell'euro). E' necessario reinserire entrambi i valori.");
 inline const QString ChangedMessage = QStringLiteral("Modifica della password completata con successo.");
 inline const QString ChangeFailureMessage = QStringLiteral(
     "Attenzione: si è verificato un errore durante la procedura di modifica della password. "

@@ -3,6 +3,8 @@
 #include "storage/appdir.h"
 #include "storage/textfield.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace YearChoice {
@@ -32,52 +34,82 @@ QString screenCaption(const QString& typed)
 namespace ShellOpen {
 namespace {
 
-// A mailto: link is handed over unencoded ("?subject=Rinnovo tessera&body=
-// Gentilissimo Sig. Rossi & Figli, ..."). The desktop needs a real URL, so
-// each part is percent-encoded; a header's value runs up to the next
-// "&header=", so an "&" inside a name stays in the text it belongs to.
-QUrl mailUrl(const QString& link)
+const QString CrLf = QStringLiteral("\r\n");
+const QString InstallHint = QStringLiteral("Verificare che nel sistema sia installato un programma adatto.");
+
+QString quoted(const QString& text)
 {
-    const QString rest = link.mid(7);  // after "mailto:"
-    const qsizetype question = rest.indexOf(QLatin1Char('?'));
-    QByteArray encoded = "mailto:" + QUrl::toPercentEncoding(question < 0 ? rest : rest.left(question), "@");
-    if (question >= 0) {
-        const QString query = rest.mid(question + 1);
-        static const QStringList headers{QStringLiteral("subject"), QStringLiteral("body"), QStringLiteral("cc"),
-                                         QStringLiteral("bcc"), QStringLiteral("to")};
-        // Where each "&header=" begins, in order.
-        QList<qsizetype> starts{0};
-        for (qsizetype at = query.indexOf(QLatin1Char('&')); at >= 0; at = query.indexOf(QLatin1Char('&'), at + 1))
-            for (const QString& h : headers)
-                if (QStringView(query).mid(at + 1).startsWith(h + QLatin1Char('='), Qt::CaseInsensitive))
-                    starts << at + 1;
-        starts << query.size() + 1;
-        QByteArrayList parts;
-        for (qsizetype i = 0; i + 1 < starts.size(); ++i) {
-            const QString part = query.mid(starts[i], starts[i + 1] - 1 - starts[i]);
-            const qsizetype eq = part.indexOf(QLatin1Char('='));
-            parts << (eq < 0 ? QUrl::toPercentEncoding(part)
-                             : QUrl::toPercentEncoding(part.left(eq)) + '=' + QUrl::toPercentEncoding(part.mid(eq + 1)));
-        }
-        encoded += '?' + parts.join('&');
-    }
-    return QUrl::fromEncoded(encoded, QUrl::StrictMode);
+    return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
 }  // namespace
 
 QUrl urlFor(const QString& command)
 {
-    QString target = command.trimmed();
-    if (target.size() >= 2 && target.startsWith(QLatin1Char('"')) && target.endsWith(QLatin1Char('"')))
-        target = target.mid(1, target.size() - 2);
-    if (target.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive))
-        return mailUrl(target);
-    const QUrl url(target, QUrl::TolerantMode);
+    QString text = command.trimmed();
+    if (text.size() >= 2 && text.startsWith(QLatin1Char('"')) && text.endsWith(QLatin1Char('"')))
+        text = text.mid(1, text.size() - 2);
+    const QUrl url(text, QUrl::TolerantMode);
     // A one-letter scheme is a Windows drive ("C:"), and a path is never an address.
-    if (url.scheme().size() > 1 && !target.startsWith(QLatin1Char('/')))
+    if (url.scheme().size() > 1 && !text.startsWith(QLatin1Char('/')))
         return url;
-    return QUrl::fromLocalFile(target);
+    return QUrl::fromLocalFile(text);
+}
+
+Target target(const QString& command)
+{
+    return {command, urlFor(command)};
+}
+
+Target file(const QString& path)
+{
+    return {quoted(path), QUrl::fromLocalFile(path)};
+}
+
+Target mail(const QString& address, const QList<MailHeader>& headers)
+{
+    QString link = QStringLiteral("mailto:") + address;
+    // Only what can never separate recipients or headers stays as it is.
+    QByteArray encoded = "mailto:" + QUrl::toPercentEncoding(address, "@");
+    char separator = '?';
+    for (const MailHeader& header : headers) {
+        link += QLatin1Char(separator) + header.name + QLatin1Char('=') + header.value;
+        encoded += separator + QUrl::toPercentEncoding(header.name) + '=' + QUrl::toPercentEncoding(header.value);
+        separator = '&';
+    }
+    return {quoted(link), QUrl::fromEncoded(encoded, QUrl::StrictMode)};
+}
+
+std::optional<QString> missingFile(const Target& target)
+{
+    if (!target.url.isLocalFile())
+        return std::nullopt;
+    const QString path = target.url.toLocalFile();
+    if (QFileInfo::exists(path))
+        return std::nullopt;
+    return path;
+}
+
+QString missingFileMessage(const QString& path)
+{
+    return QStringLiteral("Attenzione: impossibile aprire il file ") + quoted(QDir::toNativeSeparators(path))
+           + QStringLiteral(": il file non esiste.");
+}
+
+QString failureMessage(const Target& target)
+{
+    const QUrl& url = target.url;
+    QString what;
+    if (url.isLocalFile()) {
+        const QString path = quoted(QDir::toNativeSeparators(url.toLocalFile()));
+        what = QFileInfo(url.toLocalFile()).isDir() ? QStringLiteral("aprire la cartella ") + path
+                                                     : QStringLiteral("aprire il file ") + path;
+    } else if (url.scheme() == QLatin1String("mailto")) {
+        what = QStringLiteral("preparare il messaggio di posta elettronica per ") + url.path(QUrl::FullyDecoded);
+    } else {
+        what = QStringLiteral("aprire l'indirizzo ") + url.toDisplayString();
+    }
+    return QStringLiteral("Attenzione: impossibile ") + what + QLatin1Char('.') + CrLf + CrLf + InstallHint;
 }
 
 }  // namespace ShellOpen

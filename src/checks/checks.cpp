@@ -220,8 +220,23 @@ QString normalised(QStringView text)
 
 QString asPasted(Field field, QStringView value)
 {
-    const QStringView cut = value.left(maxLength(field));
-    return normalisesText(field) ? normalised(cut) : cut.toString();
+    return asHandedOver(field, value.left(maxLength(field)));
+}
+
+QString asHandedOver(Field field, QStringView value)
+{
+    return normalisesText(field) ? normalised(value) : value.toString();
+}
+
+Field fieldForTaxCodeText(QStringView fieldText)
+{
+    const QString text = TextField::trimmed(fieldText);
+    if (text.isEmpty())
+        return Field::TaxCode;
+    for (QChar c : text)
+        if (!isDigit(c))
+            return Field::TaxCode;
+    return Field::VatNumber;
 }
 
 KeyAction keyAction(Field field, int key, QStringView typedText)

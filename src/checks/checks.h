@@ -74,10 +74,20 @@ int maxLength(Field field);
 bool normalisesText(Field field);
 QString normalised(QStringView text);
 
-// The field's text after `value` is put into it at once (pasted, or set by
-// the caller): cut to the maximum length, then normalised where the field
-// normalises. No key filter applies to pasted text.
+// The field's text after `value` is pasted into it: cut to the maximum
+// length, then normalised where the field normalises. No key filter applies
+// to pasted text.
 QString asPasted(Field field, QStringView value);
+// The field's text when a screen hands over the text of its own field:
+// normalised where the field normalises, but never cut, so that the check
+// judges everything the screen holds (twelve digits from a tax-code field
+// get the VAT length warning, not a verdict on the first eleven).
+QString asHandedOver(Field field, QStringView value);
+
+// The check a screen's tax-code button opens for the text of its field: the
+// VAT-number check when the trimmed text is not empty and made only of the
+// digits 0-9, the tax-code check otherwise.
+Field fieldForTaxCodeText(QStringView fieldText);
 
 // What a key pressed in an entry field does. Every field moves the focus to
 // its "Controlla" button on Enter. The VAT and card fields let through only

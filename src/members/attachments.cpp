@@ -1,6 +1,7 @@
 #include "members/attachments.h"
 
 #include "storage/appdir.h"
+#include "storage/layout.h"
 #include "storage/safefile.h"
 #include "storage/textfield.h"
 
@@ -33,6 +34,36 @@ bool isPlainName(const QString& name)
         if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') || c.unicode() < 0x20)
             return false;
     return true;
+}
+
+std::optional<QString> nameRefusal(const QString& name)
+{
+    const auto refused = [](const QString& why) {
+        return QStringLiteral("Attenzione: il nome del file scelto ") + why
+               + QStringLiteral(" e non pu\u00F2 essere registrato nella scheda.\r\n\r\n"
+                                "Rinominare il file e allegarlo di nuovo.");
+    };
+    if (TextField::trimmed(name) != name)
+        return refused(QStringLiteral("inizia o termina con uno spazio"));
+    for (QChar c : name) {
+        if (c.unicode() < 0x20)
+            return refused(QStringLiteral("contiene un carattere di controllo"));
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':'))
+            return refused(QStringLiteral("contiene il carattere \"") + c + QLatin1Char('"'));
+    }
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const qsizetype length = name.at(i).isHighSurrogate() && i + 1 < name.size() ? 2 : 1;
+        const QString one = name.mid(i, length);
+        if (TextField::fromAnsi(TextField::toAnsi(one)) != one)
+            return refused(QStringLiteral("contiene il carattere \"") + one + QLatin1Char('"'));
+        i += length - 1;
+    }
+    // Every character is one byte in the record.
+    if (name.size() > layout::AttachmentCapacity)
+        return refused(QStringLiteral("supera i %1 caratteri").arg(layout::AttachmentCapacity));
+    if (!isPlainName(name))
+        return refused(QStringLiteral("non indica un file"));
+    return std::nullopt;
 }
 
 std::optional<QString> openCommand(const QString& storedName)

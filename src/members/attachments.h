@@ -21,6 +21,13 @@ bool ensureFolder();
 // '\\'), no drive or stream (':'), not "." or "..", no control characters.
 // Names read from a record may come from a damaged or foreign file.
 bool isPlainName(const QString& name);
+// Why a chosen file cannot be attached under its own name, as the warning
+// that says so; no value when it can. A record keeps a name trimmed, in
+// Windows-1252 and cut to its field's capacity, and opens only plain names:
+// a file is attached only when its name comes back from the record exactly
+// as it is in the folder.
+std::optional<QString> nameRefusal(const QString& name);
+
 // The shell command that opens the attachment a record names: the folder +
 // the trimmed name in double quotes. No value when the name would open
 // anything but a file of the folder.
@@ -33,6 +40,9 @@ bool copyIn(const QString& source, const QString& name);
 
 inline const QString BrowseTitle = QStringLiteral("Selezionare il file da allegare:");
 inline const QString BrowseFilter = QStringLiteral("Tutti i file (*.*)");
+inline const QString CopyFailureMessage =
+    QStringLiteral("Attenzione: impossibile copiare il file nella cartella dei documenti allegati.")
+    + QStringLiteral("\r\n\r\n") + QStringLiteral("Il file non è stato allegato.");
 inline const QString OverwriteQuestion =
     QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome.")
     + QStringLiteral("\r\n\r\n") + QStringLiteral("Si vuole sovrascrivere il file esistente?");

@@ -80,9 +80,9 @@ std::optional<Refusal> checkPlainMail(const FieldTexts& texts)
     return firstEmpty(texts, {{"Email", "Attenzione: indicare l'indirizzo e-mail del tesserato."}});
 }
 
-QString plainMailCommand(const FieldTexts& texts)
+ShellOpen::Target plainMail(const FieldTexts& texts)
 {
-    return QStringLiteral("\"mailto:") + trimmedText(texts, "Email") + QLatin1Char('"');
+    return ShellOpen::mail(trimmedText(texts, "Email"));
 }
 
 std::optional<Refusal> checkRenewalMail(const FieldTexts& texts)
@@ -96,7 +96,7 @@ std::optional<Refusal> checkRenewalMail(const FieldTexts& texts)
          {"Email", "Attenzione: per inviare l'avviso è necessario indicare l'indirizzo e-mail del tesserato."}});
 }
 
-QString renewalMailCommand(const FieldTexts& texts)
+ShellOpen::Target renewalMail(const FieldTexts& texts)
 {
     const QString body =
         QStringLiteral("Gentilissimo Sig. ") + trimmedText(texts, "Tesserato")
@@ -106,19 +106,8 @@ QString renewalMailCommand(const FieldTexts& texts)
         + QStringLiteral(", ha bisogno di essere rinnovata. Pertanto, la preghiamo di recarsi con cortese "
                          "sollecitudine presso i nostri uffici per provvedere al rinnovo. In attesa di un suo "
                          "riscontro, le porgiamo cordiali saluti.");
-    return QStringLiteral("\"mailto:") + trimmedText(texts, "Email") + QStringLiteral("?subject=Rinnovo tessera&body=")
-           + body + QLatin1Char('"');
-}
-
-TaxCodeWindow taxCodeWindowFor(const QString& fieldText)
-{
-    const QString text = TextField::trimmed(fieldText);
-    if (text.isEmpty())
-        return TaxCodeWindow::TaxCode;
-    for (QChar c : text)
-        if (c < u'0' || c > u'9')
-            return TaxCodeWindow::TaxCode;
-    return TaxCodeWindow::VatNumber;
+    return ShellOpen::mail(trimmedText(texts, "Email"),
+                           {{QStringLiteral("subject"), QStringLiteral("Rinnovo tessera")}, {QStringLiteral("body"), body}});
 }
 
 }  // namespace members

@@ -1,6 +1,8 @@
 #pragma once
 // The member screen's rules: the province codes, the checks before a save,
-// the two e-mails and which check a tax-code field goes to.
+// the two e-mails.
+
+#include "app/shellrules.h"
 
 #include <QHash>
 #include <QString>
@@ -26,15 +28,11 @@ struct Refusal {
 // The checks of a save, in their order; no value when the record may be written.
 std::optional<Refusal> checkForSave(const FieldTexts& texts);
 
-// The plain e-mail to the member: the refusal, or the shell command.
+// The plain e-mail to the member: the refusal, or the e-mail to open.
 std::optional<Refusal> checkPlainMail(const FieldTexts& texts);
-QString plainMailCommand(const FieldTexts& texts);
-// The renewal reminder: checks in order, then the shell command.
+ShellOpen::Target plainMail(const FieldTexts& texts);
+// The renewal reminder: checks in order, then the e-mail to open.
 std::optional<Refusal> checkRenewalMail(const FieldTexts& texts);
-QString renewalMailCommand(const FieldTexts& texts);
-
-// A tax-code field of digits only is a company's VAT number.
-enum class TaxCodeWindow { TaxCode, VatNumber };
-TaxCodeWindow taxCodeWindowFor(const QString& fieldText);
+ShellOpen::Target renewalMail(const FieldTexts& texts);
 
 }  // namespace members

@@ -2,12 +2,20 @@
 
 #include "storage/textfield.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace AppDir {
 namespace {
 
 QString& current()
+{
+    static QString dir;
+    return dir;
+}
+
+QString& program()
 {
     static QString dir;
     return dir;
@@ -75,7 +83,32 @@ bool initialise(const QStringList& arguments, const QString& executableDir)
 {
     const QString dir = resolve(arguments, qEnvironmentVariable(EnvironmentVariable), executableDir);
     set(dir);
+    setProgramPath(executableDir);
     return QDir().mkpath(path());
+}
+
+QString programPath()
+{
+    if (program().isEmpty())
+        program() = withSeparator(QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
+                                                               : QDir::currentPath());
+    return program();
+}
+
+void setProgramPath(const QString& directory)
+{
+    program() = withSeparator(directory);
+}
+
+QString installedFile(const QString& name)
+{
+    const QString beside = programPath() + name;
+    if (QFileInfo::exists(beside))
+        return beside;
+    const QString shared = QDir::cleanPath(programPath() + QStringLiteral("../share/norvalis/") + name);
+    if (QFileInfo::exists(shared))
+        return shared;
+    return beside;
 }
 
 QString yearlyFileName(const QString& year, const char* extension)

@@ -3,6 +3,10 @@
 // the password file lie. By default the directory of the executable; the
 // option --data-dir DIR and the environment variable NORVALIS_DATA_DIR
 // override it (the option wins).
+//
+// The program's folder is another thing: the files supplied with the
+// installation and only read (the manual, the reminder sound) lie beside the
+// executable or in its ../share/norvalis, never in the data folder.
 
 #include <QString>
 #include <QStringList>
@@ -27,8 +31,19 @@ QString resolve(const QStringList& arguments, const QString& environmentValue, c
 // The arguments with every --data-dir option and its value taken out.
 QStringList withoutOption(const QStringList& arguments);
 // Resolves from the process's arguments and environment, sets the directory
-// and creates it when it is missing. Returns false when it cannot be created.
+// and creates it when it is missing; sets the program's folder to
+// `executableDir`. Returns false when the data folder cannot be created.
 bool initialise(const QStringList& arguments, const QString& executableDir);
+
+// The executable's directory, with a trailing separator; until it is set,
+// that of the running application.
+QString programPath();
+void setProgramPath(const QString& directory);
+// Where an installed file lies: beside the executable, else in the shared
+// data folder of an installation (../share/norvalis from the executable's
+// folder). When it is in neither, the path beside the executable, which is
+// where it is first looked for.
+QString installedFile(const QString& name);
 
 // "2024" + ".ore" -> "2024.ore"; the year is trimmed.
 QString yearlyFileName(const QString& year, const char* extension);

@@ -73,10 +73,13 @@ constexpr auto numbered(std::string_view stem, int capacity)
     return rows<First, Last>(fields(text(stem, capacity)));
 }
 
+// The capacity of an attachment's file name and of its description.
+inline constexpr int AttachmentCapacity = 250;
+
 // File01..File03 followed by Desc01..Desc03, the attachment slots.
 constexpr auto attachments()
 {
-    return concat(numbered<1, 3>("File", 250), numbered<1, 3>("Desc", 250));
+    return concat(numbered<1, 3>("File", AttachmentCapacity), numbered<1, 3>("Desc", AttachmentCapacity));
 }
 
 template <std::size_t N>

@@ -40,6 +40,13 @@ QString passwordPath()
     return AppDir::filePath(QLatin1String(PasswordFile::FileName));
 }
 
+void writeFile(const QString& path)
+{
+    QFile f(path);
+    QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
+    f.write("%PDF-1.4\n");
+}
+
 void writePasswordFile(const QByteArray& content)
 {
     QFile f(passwordPath());
@@ -90,6 +97,7 @@ private slots:
         destroyWindows();
         m_ui.reset();
         Clock::set({});
+        AppDir::setProgramPath(QCoreApplication::applicationDirPath());
     }
 
     void windowsAreCreatedOnceInOrder()
@@ -268,6 +276,48 @@ private slots:
         QVERIFY(frmPassword->isVisible());
     }
 
+    void passwordChangeKeepsOnlyWhatTheScrambleKeeps_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("accented Latin letters") << QString::fromUtf8("perché sì ÿ") << true;
+        QTest::newRow("euro sign") << QString::fromUtf8("prezzo€10") << false;
+        QTest::newRow("Greek letter") << QString::fromUtf8("omegaΩ1234") << false;
+        QTest::newRow("outside the basic plane") << QString::fromUtf8("chiave\U0001F511") << false;
+    }
+    void passwordChangeKeepsOnlyWhatTheScrambleKeeps()
+    {
+        QFETCH(QString, password);
+        QFETCH(bool, accepted);
+        const QByteArray before = readPasswordFile();
+        activate(frmCambiaPassword);
+        auto* w = frmCambiaPassword;
+        QTest::keyClicks(w->txtPasswordOld, "ravenquillotto");
+        // Set, not typed: typeText sends one key a UTF-16 unit, which would split
+        // a character outside the basic plane.
+        w->txtPasswordNew->setText(password);
+        w->txtConferma->setText(password);
+        QTest::mouseClick(w->cmdOK, Qt::LeftButton);
+        if (!accepted) {
+            QCOMPARE(m_ui->messages->texts(), QStringList{PasswordFile::NotStorableMessage});
+            QVERIFY(m_ui->messages->texts().first().startsWith(
+                QStringLiteral("Attenzione: la password può contenere soltanto lettere, cifre e simboli "
+                               "dell'alfabeto latino")));
+            QCOMPARE(m_ui->messages->shown.first().kind, MessageKind::Warning);
+            QCOMPARE(readPasswordFile(), before);
+            QVERIFY(w->isVisible());
+            QVERIFY(w->txtPasswordNew->text().isEmpty() && w->txtConferma->text().isEmpty());
+            QVERIFY(w->txtPasswordNew->hasFocus());
+            QCOMPARE(w->txtPasswordOld->text(), QStringLiteral("ravenquillotto"));
+            return;
+        }
+        // What was stored is what the login takes afterwards.
+        QCOMPARE(m_ui->messages->texts(), QStringList{PasswordFile::ChangedMessage});
+        frmPassword->txtPassword->setText(password);
+        QTest::mouseClick(frmPassword->cmdOK, Qt::LeftButton);
+        QVERIFY(frmAvvio->isVisible());
+    }
+
     void mainMenu()
     {
         activate(frmAvvio);
@@ -327,13 +377,53 @@ private slots:
                 seen << "no password in the text";
             return int(QDialog::Accepted);
         };
+        // The manual comes with the program, whatever the data folder.
+        const QString program = m_dir->filePath("programma/");
+        QVERIFY(QDir().mkpath(program));
+        AppDir::setProgramPath(program);
+        writeFile(program + "Guida.pdf");
+        writeFile(AppDir::filePath("Guida.pdf"));
         activate(frmAvvio);
         for (int i = 0; i < 2; ++i)
             QTest::mouseClick(frmAvvio->findChild<QToolButton*>("imgGuida"), Qt::LeftButton);
         QCOMPARE(seen, (QStringList{"Uno sguardo a Norvalis 2.0.", "676x598", "Uno sguardo a Norvalis 2.0.",
                                     "676x598"}));
-        QCOMPARE(m_ui->shell->opened, QStringList{"\"" + AppDir::path() + "Guida.pdf\""});
+        QCOMPARE(m_ui->shell->opened, QStringList{"\"" + program + "Guida.pdf\""});
+        QCOMPARE(m_ui->shell->urls, QList<QUrl>{QUrl::fromLocalFile(program + "Guida.pdf")});
+        QVERIFY(m_ui->messages->shown.isEmpty());
         QVERIFY(HelpTexts::topic("avvio").body.contains(QStringLiteral("ravenquillotto")));
+    }
+
+    void shellFailuresAreReported()
+    {
+        // A missing manual is not handed to the shell.
+        QVERIFY(QDir().mkpath(m_dir->filePath("vuota")));
+        AppDir::setProgramPath(m_dir->filePath("vuota"));
+        TfrmGuida help;
+        QTest::mouseClick(help.lnkWeb, Qt::LeftButton);
+        QVERIFY(m_ui->shell->opened.isEmpty());
+        const QString manual = m_dir->filePath("vuota/Guida.pdf");
+        QCOMPARE(m_ui->messages->texts(),
+                 QStringList{"Attenzione: impossibile aprire il file \"" + manual + "\": il file non esiste."});
+        QCOMPARE(m_ui->messages->shown.first().kind, MessageKind::Warning);
+
+        // A shell with no program for it: the warning names what it was.
+        m_ui->messages->shown.clear();
+        m_ui->shell->fails = true;
+        writeFile(manual);
+        QVERIFY(!TMisc::Open(ShellOpen::file(manual)));
+        QVERIFY(!TMisc::Open(ShellOpen::mail("rossi@example.it", {{"subject", "Rinnovo tessera"}})));
+        QVERIFY(!TMisc::Open("https://www.norvalis.it"));
+        const QString hint = "\r\n\r\nVerificare che nel sistema sia installato un programma adatto.";
+        QCOMPARE(m_ui->messages->texts(),
+                 (QStringList{"Attenzione: impossibile aprire il file \"" + manual + "\"." + hint,
+                              "Attenzione: impossibile preparare il messaggio di posta elettronica per "
+                              "rossi@example.it." + hint,
+                              "Attenzione: impossibile aprire l'indirizzo https://www.norvalis.it." + hint}));
+        QCOMPARE(m_ui->shell->opened.size(), 3);
+        m_ui->shell->fails = false;
+        QVERIFY(TMisc::Open(ShellOpen::file(manual)));
+        QCOMPARE(m_ui->messages->shown.size(), 3);
     }
 
     void yearChooser()
@@ -457,8 +547,6 @@ private slots:
         QTest::newRow("file with blanks") << "\"/home/a b/Documenti_Allegati/x y.pdf\""
                                           << QUrl::fromLocalFile("/home/a b/Documenti_Allegati/x y.pdf");
         QTest::newRow("web") << "https://www.norvalis.it" << QUrl("https://www.norvalis.it");
-        QTest::newRow("quoted mailto") << "\"mailto:info@norvalis.it?subject=Software Norvalis 2.0\""
-                                       << QUrl("mailto:info@norvalis.it?subject=Software%20Norvalis%202.0");
     }
     void shellTargets()
     {
@@ -467,19 +555,41 @@ private slots:
         QCOMPARE(ShellOpen::urlFor(command), url);
     }
 
+    void mailLinksReachTheMailProgramWhole_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("body");
+        QTest::newRow("plain") << "rossi@example.it"
+                               << QString::fromUtf8("Gentilissimo Sig. Rossi & Figli, tessera n. 12/A+, città.");
+        QTest::newRow("headers in the address") << "x@y?attach=/etc/passwd&bcc=z" << "Gentilissimo Sig. Rossi";
+        QTest::newRow("second recipient") << "x@y,spia@altrove.it" << "a";
+        QTest::newRow("headers in the body") << "rossi@example.it" << "ciao&bcc=spia@altrove.it&to=altro@x.it";
+        QTest::newRow("fragment and percent") << "x@y#frammento%41" << "100% #1";
+    }
     void mailLinksReachTheMailProgramWhole()
     {
-        const QUrl url = ShellOpen::urlFor(QString::fromUtf8(
-            "\"mailto:rossi@example.it?subject=Rinnovo tessera&body=Gentilissimo Sig. Rossi & Figli, "
-            "tessera n. 12/A+, città.\""));
+        QFETCH(QString, address);
+        QFETCH(QString, body);
+        const ShellOpen::Target mail = ShellOpen::mail(address, {{"subject", "Rinnovo tessera"}, {"body", body}});
+        // The command reads as the link is written...
+        QCOMPARE(mail.command, "\"mailto:" + address + "?subject=Rinnovo tessera&body=" + body + "\"");
+        // ...and the desktop gets one recipient, the whole address, and the two headers.
+        const QUrl& url = mail.url;
         QVERIFY(url.isValid());
         QCOMPARE(url.scheme(), QStringLiteral("mailto"));
-        QCOMPARE(url.path(), QStringLiteral("rossi@example.it"));
+        QCOMPARE(url.path(QUrl::FullyDecoded), address);
+        QVERIFY(!url.hasFragment());
+        const QByteArray recipients = url.toEncoded(QUrl::RemoveScheme | QUrl::RemoveQuery);
+        QVERIFY2(!recipients.contains(',') && !recipients.contains('?') && !recipients.contains('&'),
+                 recipients.constData());
         const QUrlQuery query(url);
-        QCOMPARE(query.queryItemValue("subject", QUrl::FullyDecoded), QStringLiteral("Rinnovo tessera"));
-        QCOMPARE(query.queryItemValue("body", QUrl::FullyDecoded),
-                 QString::fromUtf8("Gentilissimo Sig. Rossi & Figli, tessera n. 12/A+, città."));
+        QCOMPARE(query.queryItems(QUrl::FullyDecoded),
+                 (QList<std::pair<QString, QString>>{{"subject", "Rinnovo tessera"}, {"body", body}}));
         QVERIFY(!url.toEncoded().contains(' '));
+
+        const QUrl plain = ShellOpen::mail(address).url;
+        QCOMPARE(plain.path(QUrl::FullyDecoded), address);
+        QVERIFY(!plain.hasQuery());
     }
 
     void fileFiltersForTheDesktop()

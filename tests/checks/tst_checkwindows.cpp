@@ -299,24 +299,66 @@ private slots:
         QVERIFY(m_ui->messages->shown.isEmpty());
     }
 
+    void handedOverTextIsJudgedWhole_data()
+    {
+        QTest::addColumn<Field>("field");
+        QTest::addColumn<QString>("handed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("retyped");  // after three Backspaces and "123"
+        QTest::newRow("TfrmPartitaIva, twelve digits")
+            << Field::VatNumber << "123456789031" << "123456789031"
+            << "Attenzione: la partita IVA deve essere composta da 11 caratteri numerici." << "12345678912";
+        QTest::newRow("TfrmCodFisc, eighteen characters")
+            << Field::TaxCode << " rssmra85t10a562sxy" << "RSSMRA85T10A562SXY"
+            << "Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."
+            << "RSSMRA85T10A5621";
+    }
+    void handedOverTextIsJudgedWhole()
+    {
+        QFETCH(Field, field);
+        QFETCH(QString, handed);
+        QFETCH(QString, shown);
+        QFETCH(QString, message);
+        QFETCH(QString, retyped);
+        const auto w = make(field);
+        w->setCallerText(handed);
+        QLineEdit* entry = w->entryField();
+        QCOMPARE(entry->text(), shown);
+        activate(w.get());
+        QTest::mouseClick(w->btnControlla, Qt::LeftButton);
+        QCOMPARE(m_ui->messages->texts(), QStringList{message});
+        QVERIFY(w->isVisible());
+
+        // Typing never lengthens the field: not past the text handed over,
+        // and, once that is shortened, not past the field's own limit.
+        entry->end(false);
+        QTest::keyClicks(entry, "1");
+        QCOMPARE(entry->text(), shown);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(entry, Qt::Key_Backspace);
+        QTest::keyClicks(entry, "123");
+        QCOMPARE(entry->text(), retyped);
+    }
+
     void openedByCaller()
     {
-        // The member screen's way: fill the field with its trimmed text
-        // and run the window modally; the user presses Enter twice.
-        m_ui->onModal = [](QDialog& dialog) {
+        // A screen's way: its field's text handed over, the window run
+        // modally; the user presses Enter twice.
+        QString shown;
+        m_ui->onModal = [&shown](QDialog& dialog) {
             dialog.show();
             auto* window = static_cast<TfrmCodFisc*>(&dialog);
+            shown = window->txtCodFisc->text();
             if (!QTest::qWaitForWindowActive(&dialog) || !window->txtCodFisc->hasFocus())
                 return -1;
             QTest::keyClick(window->txtCodFisc, Qt::Key_Return);
             QTest::keyClick(window->btnControlla, Qt::Key_Return);
             return dialog.result();
         };
-        TfrmCodFisc w;
-        w.txtCodFisc->setText(QStringLiteral("rssmra85t10a562s"));
-        QCOMPARE(w.txtCodFisc->text(), QStringLiteral("RSSMRA85T10A562S"));
-        QCOMPARE(Ui::runModal(w), int(QDialog::Accepted));
+        openCheck(nullptr, Field::TaxCode, QStringLiteral("  rssmra85t10a562s "));
         QCOMPARE(m_ui->modals, QStringList{"TfrmCodFisc"});
+        QCOMPARE(shown, QStringLiteral("RSSMRA85T10A562S"));
         QCOMPARE(m_ui->messages->texts(), QStringList{QString::fromUtf8("Il codice fiscale digitato è VALIDO.")});
     }
 };

@@ -1,6 +1,8 @@
 #include "members/attachments.h"
 #include "members/ui/frmallegacartella.h"
 #include "storage/appdir.h"
+#include "storage/layout.h"
+#include "storage/textfield.h"
 #include "support/uidoubles.h"
 
 #include <QDir>
@@ -216,14 +218,63 @@ private slots:
         dialog.setCallerKey(QStringLiteral("anagrafica"));
         dialog.btnSfoglia01->click();  // cancelled
         QCOMPARE(dialog.txtFile01->text(), QStringLiteral("carta_identita.pdf"));
+        QVERIFY(m_ui->messages->shown.isEmpty());
 
-        // The folder's name is taken by a file: nothing can be copied, silently.
+        // The folder's name is taken by a file: nothing can be copied, and the
+        // slot does not name a file that is not there.
         writeBytes(AppDir::filePath(QStringLiteral("Documenti_Allegati")), "non è una cartella");
         writeBytes(outside(QStringLiteral("delega.pdf")), "delega");
         m_ui->files->names << outside(QStringLiteral("delega.pdf"));
         dialog.btnSfoglia01->click();
-        QCOMPARE(dialog.txtFile01->text(), QStringLiteral("delega.pdf"));
-        QVERIFY(m_ui->messages->shown.isEmpty());
+        QCOMPARE(dialog.txtFile01->text(), QStringLiteral("carta_identita.pdf"));
+        QCOMPARE(m_ui->messages->texts(), QStringList{attachments::CopyFailureMessage});
+        QCOMPARE(m_ui->messages->shown.first().kind, MessageKind::Warning);
+    }
+
+    void namesComeBackFromTheRecordOrAreRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("refusal");  // empty: attached under that name
+        QTest::newRow("accents and euro sign") << QString::fromUtf8("ricevuta perché 10€.pdf") << "";
+        QTest::newRow("non-breaking space at the end") << QString::fromUtf8("verbale.pdf ") << "";
+        QTest::newRow("250 characters") << QString(246, QLatin1Char('a')) + ".pdf" << "";
+        QTest::newRow("251 characters") << QString(247, QLatin1Char('a')) + ".pdf" << "supera i 250 caratteri";
+        QTest::newRow("colon") << "verbale 10:30.pdf" << "contiene il carattere \":\"";
+        QTest::newRow("backslash") << "a\\b.pdf" << "contiene il carattere \"\\\"";
+        QTest::newRow("leading blank") << " verbale.pdf" << "inizia o termina con uno spazio";
+        QTest::newRow("trailing blank") << "verbale.pdf " << "inizia o termina con uno spazio";
+        QTest::newRow("Polish letter") << QString::fromUtf8("Łódź.pdf") << QString::fromUtf8("contiene il carattere \"Ł\"");
+        QTest::newRow("outside the basic plane") << QString::fromUtf8("firma🖋.pdf")
+                                                 << QString::fromUtf8("contiene il carattere \"🖋\"");
+    }
+    void namesComeBackFromTheRecordOrAreRefused()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, refusal);
+        writeBytes(outside(name), "allegato");
+        m_ui->files->names << outside(name);
+        TfrmAllegaCartella dialog;
+        dialog.setCallerKey(QStringLiteral("anagrafica"));
+        dialog.btnSfoglia01->click();
+
+        if (refusal.isEmpty()) {
+            QVERIFY(m_ui->messages->shown.isEmpty());
+            QCOMPARE(dialog.txtFile01->text(), name);
+            // Through the record and back, the name opens the copy.
+            char stored[layout::AttachmentCapacity + 1];
+            TextField::store(stored, layout::AttachmentCapacity, name);
+            const QString loaded = TextField::load(stored, layout::AttachmentCapacity);
+            QCOMPARE(loaded, name);
+            QCOMPARE(readAll(inFolder(loaded)), QByteArray("allegato"));
+            return;
+        }
+        QCOMPARE(m_ui->messages->shown.size(), 1);
+        const QString message = m_ui->messages->shown.first().text;
+        QCOMPARE(m_ui->messages->shown.first().kind, MessageKind::Warning);
+        QVERIFY2(message.startsWith(QStringLiteral("Attenzione: il nome del file scelto ") + refusal), qPrintable(message));
+        QVERIFY(message.endsWith(QStringLiteral("Rinominare il file e allegarlo di nuovo.")));
+        QCOMPARE(dialog.txtFile01->text(), QStringLiteral("carta_identita.pdf"));
+        QVERIFY(!QFileInfo::exists(attachments::folder()) || QDir(attachments::folder()).isEmpty());
     }
 
     void attachingTheFoldersOwnFileKeepsIt()
@@ -259,6 +310,10 @@ private slots:
     {
         QFETCH(QString, stored);
         QFETCH(QString, opened);
+        if (!opened.isEmpty()) {
+            QVERIFY(QDir().mkpath(attachments::folder()));
+            writeBytes(inFolder(opened), "allegato");
+        }
         const auto command = attachments::openCommand(stored);
         QCOMPARE(bool(command), !opened.isEmpty());
         if (command)
@@ -270,6 +325,19 @@ private slots:
         dialog.setCallerKey(QStringLiteral("anagrafica"));
         dialog.btnApri01->click();
         QCOMPARE(m_ui->shell->opened, opened.isEmpty() ? QStringList{} : QStringList{*command});
+        QVERIFY(m_ui->messages->shown.isEmpty());
+    }
+
+    void openingAFileNoLongerInTheFolderSaysSo()
+    {
+        TfrmAllegaCartella dialog;
+        dialog.setCallerKey(QStringLiteral("anagrafica"));
+        dialog.btnApri02->click();
+        QVERIFY(m_ui->shell->opened.isEmpty());
+        QCOMPARE(m_ui->messages->texts(),
+                 QStringList{"Attenzione: impossibile aprire il file \"" + inFolder("contratto.pdf")
+                             + "\": il file non esiste."});
+        QCOMPARE(m_ui->messages->shown.first().kind, MessageKind::Warning);
     }
 
     void render()

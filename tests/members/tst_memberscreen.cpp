@@ -3,8 +3,7 @@
 #include "app/ui/frmavvio.h"
 #include "app/ui/frmcalendario.h"
 #include "app/ui/windows.h"
-#include "checks/ui/frmcodfisc.h"
-#include "checks/ui/frmpartitaiva.h"
+#include "checks/ui/checkwindow.h"
 #include "members/memberrecord.h"
 #include "members/ui/frmanagrafica.h"
 #include "members/ui/photopanel.h"
@@ -23,6 +22,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QUrlQuery>
 #include <QToolButton>
 #include <QtTest>
 
@@ -300,24 +300,45 @@ private slots:
         QCOMPARE(field("DataRil")->text(), QStringLiteral("05/03/2025"));
     }
 
-    void taxCodeButtonPicksTheWindow()
+    void taxCodeButtonHandsItsWholeTextToTheCheck_data()
     {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("message");  // what "Controlla" says, its beginning
+        const QString vatLength = "Attenzione: la partita IVA deve essere composta da 11 caratteri numerici.";
+        QTest::newRow("VAT number") << " 12345678903 " << "TfrmPartitaIva" << "12345678903"
+                                    << "Il numero di partita IVA digitato risulta VALIDO.";
+        QTest::newRow("twelve digits") << "123456789031" << "TfrmPartitaIva" << "123456789031" << vatLength;
+        QTest::newRow("sixteen digits") << "1234567890312345" << "TfrmPartitaIva" << "1234567890312345" << vatLength;
+        QTest::newRow("tax code") << "rssmra85t10a562s" << "TfrmCodFisc" << "RSSMRA85T10A562S"
+                                  << QString::fromUtf8("Il codice fiscale digitato è VALIDO.");
+        QTest::newRow("digits and a letter") << "12345678903X" << "TfrmCodFisc" << "12345678903X"
+                                             << "Attenzione: il codice fiscale deve essere composto da 16 caratteri";
+        QTest::newRow("empty") << "" << "TfrmCodFisc" << ""
+                               << "Attenzione: il codice fiscale deve essere composto da 16 caratteri";
+    }
+    void taxCodeButtonHandsItsWholeTextToTheCheck()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, window);
+        QFETCH(QString, shown);
+        QFETCH(QString, message);
         QString shownText;
         m_ui->onModal = [&shownText](QDialog& d) {
-            if (auto* vat = qobject_cast<TfrmPartitaIva*>(&d))
-                shownText = vat->txtPartitaIva->text();
-            if (auto* cf = qobject_cast<TfrmCodFisc*>(&d))
-                shownText = cf->txtCodFisc->text();
-            return int(QDialog::Rejected);
+            auto& check = static_cast<TfrmControllo&>(d);
+            shownText = check.entryField()->text();
+            check.btnControlla->click();
+            return d.result();
         };
-        field("CodFisc")->setText("12345678903");
+        field("CodFisc")->setText(text);
+        const QString before = field("CodFisc")->text();
         click("cmdCodFisc");
-        field("CodFisc")->setText("RSSMRA85T10A562S");
-        click("cmdCodFisc");
-        field("CodFisc")->clear();
-        click("cmdCodFisc");
-        QCOMPARE(m_ui->modals, (QStringList{"TfrmPartitaIva", "TfrmCodFisc", "TfrmCodFisc"}));
-        QVERIFY(shownText.isEmpty());
+        QCOMPARE(m_ui->modals, QStringList{window});
+        QCOMPARE(shownText, shown);
+        QCOMPARE(m_ui->messages->shown.size(), 1);
+        QVERIFY2(lastMessage().startsWith(message), qPrintable(lastMessage()));
+        QCOMPARE(field("CodFisc")->text(), before);  // the check never changes the screen
     }
 
     void renewalMail()
@@ -342,6 +363,22 @@ private slots:
                                 "saluti.\""));
         click("cmdEmail");
         QCOMPARE(m_ui->shell->opened.last(), QStringLiteral("\"mailto:rossi@example.it\""));
+
+        // Whatever the address field holds reaches the mail program as one
+        // recipient, adding no header of its own.
+        const QString address = QStringLiteral("x@y?attach=/etc/passwd&bcc=z,w@k");
+        field("Email")->setText(address);
+        for (const char* button : {"btnEmail", "cmdEmail"}) {
+            click(button);
+            const QUrl url = m_ui->shell->urls.last();
+            QCOMPARE(url.path(QUrl::FullyDecoded), address);
+            QVERIFY(!url.toEncoded(QUrl::RemoveQuery).contains(','));
+            QStringList keys;
+            for (const auto& [key, value] : QUrlQuery(url).queryItems())
+                keys << key;
+            const QStringList headers = qstrcmp(button, "btnEmail") == 0 ? QStringList{"subject", "body"} : QStringList();
+            QCOMPARE(keys, headers);
+        }
     }
 
     void hintsFollowTheMouse()

@@ -52,6 +52,29 @@ private slots:
         QCOMPARE(AppDir::path(), wanted + QLatin1Char('/'));
     }
 
+    void installedFilesComeFromTheProgramsFolder()
+    {
+        // An installation: bin/ for the programs, share/norvalis/ for the rest;
+        // the data folder elsewhere, holding files of the same names.
+        QTemporaryDir dir;
+        const QString prefix = dir.filePath(QStringLiteral("usr/"));
+        QVERIFY(QDir().mkpath(prefix + "bin") && QDir().mkpath(prefix + "share/norvalis"));
+        QVERIFY(AppDir::initialise({QStringLiteral("--data-dir"), dir.filePath(QStringLiteral("dati"))}, prefix + "bin"));
+        const auto put = [](const QString& path) {
+            QFile f(path);
+            QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
+        };
+        put(AppDir::filePath(QStringLiteral("Guida.pdf")));
+        put(AppDir::filePath(QStringLiteral("Avviso.mp3")));
+
+        QCOMPARE(AppDir::installedFile(QStringLiteral("Guida.pdf")), prefix + "bin/Guida.pdf");  // where it is missing
+        put(prefix + "share/norvalis/Guida.pdf");
+        QCOMPARE(AppDir::installedFile(QStringLiteral("Guida.pdf")), prefix + "share/norvalis/Guida.pdf");
+        put(prefix + "bin/Guida.pdf");
+        QCOMPARE(AppDir::installedFile(QStringLiteral("Guida.pdf")), prefix + "bin/Guida.pdf");
+        QCOMPARE(AppDir::installedFile(QStringLiteral("Avviso.mp3")), prefix + "bin/Avviso.mp3");
+    }
+
     void yearlyNames()
     {
         QCOMPARE(AppDir::yearlyFileName(QStringLiteral(" 2024 "), ".ore"), QStringLiteral("2024.ore"));

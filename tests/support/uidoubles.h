@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QList>
 #include <QStringList>
+#include <QUrl>
 
 #include <functional>
 
@@ -60,10 +61,20 @@ public:
     }
 };
 
+// Records what the shell is asked to open: the commands as the program words
+// them and the addresses the desktop would be handed. `fails` answers as a
+// desktop with no program for anything.
 class FakeShell : public ShellService {
 public:
     QStringList opened;
-    void open(const QString& command) override { opened << command; }
+    QList<QUrl> urls;
+    bool fails = false;
+    bool open(const ShellOpen::Target& target) override
+    {
+        opened << target.command;
+        urls << target.url;
+        return !fails;
+    }
 };
 
 // Keeps the pages it is asked to print instead of printing them; `cancel`

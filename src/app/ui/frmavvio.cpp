@@ -125,7 +125,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent)
     connect(imgInfo, &QToolButton::clicked, this, &TfrmAvvio::imgInfoClick);
     connect(imgCopyright, &QToolButton::clicked, this, &TfrmAvvio::imgCopyrightClick);
     connect(imgEsci, &QToolButton::clicked, this, &TfrmAvvio::imgEsciClick);
-    connect(icoSito, &QToolButton::clicked, this, [] { TMisc::Open(Maker::WebSite); });
+    connect(icoSito, &QToolButton::clicked, this, [this] { TMisc::Open(Maker::WebSite, this); });
     setMinimumSize(1000, 700);
     setWindowState(Qt::WindowMaximized);
 }

@@ -102,6 +102,11 @@ void TfrmCambiaPassword::cmdOKClick()
         Ui::information(this, PasswordFile::ChangeFailureMessage);
         return;
     }
+    const auto typeNewAgain = [this] {
+        txtPasswordNew->clear();
+        txtConferma->clear();
+        txtPasswordNew->setFocus();
+    };
     switch (result) {
     case PasswordFile::ChangeResult::WrongOld:
         Ui::information(this, PasswordFile::WrongOldMessage);
@@ -110,9 +115,11 @@ void TfrmCambiaPassword::cmdOKClick()
         return;
     case PasswordFile::ChangeResult::NotConfirmed:
         Ui::information(this, PasswordFile::NotConfirmedMessage);
-        txtPasswordNew->clear();
-        txtConferma->clear();
-        txtPasswordNew->setFocus();
+        typeNewAgain();
+        return;
+    case PasswordFile::ChangeResult::NotStorable:
+        Ui::warning(this, PasswordFile::NotStorableMessage);
+        typeNewAgain();
         return;
     case PasswordFile::ChangeResult::Changed:
         Ui::information(this, PasswordFile::ChangedMessage);

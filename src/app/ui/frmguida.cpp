@@ -75,7 +75,8 @@ TfrmGuida::TfrmGuida(QWidget* parent) : QDialog(parent)
 
 void TfrmGuida::lnkWebClick()
 {
-    TMisc::Open(QLatin1Char('"') + AppDir::filePath(QStringLiteral("Guida.pdf")) + QLatin1Char('"'));
+    // The manual comes with the program, not with the data.
+    TMisc::Open(ShellOpen::file(AppDir::installedFile(QStringLiteral("Guida.pdf"))), this);
 }
 
 void TfrmGuida::showEvent(QShowEvent* event)

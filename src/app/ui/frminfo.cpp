@@ -9,10 +9,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-QString Maker::mailLink()
+ShellOpen::Target Maker::mailLink()
 {
-    return QStringLiteral("\"mailto:") + Email + QStringLiteral("?subject=Software Norvalis 2.0&body=")
-           + QStringLiteral("Salve, desidererei avere le seguenti informazioni sul software in oggetto:\"");
+    return ShellOpen::mail(
+        Email, {{QStringLiteral("subject"), QStringLiteral("Software Norvalis 2.0")},
+                {QStringLiteral("body"),
+                 QStringLiteral("Salve, desidererei avere le seguenti informazioni sul software in oggetto:")}});
 }
 
 namespace {
@@ -88,7 +90,7 @@ TfrmInfo::TfrmInfo(QWidget* parent) : QDialog(parent)
     rowLayout->addWidget(imgEmail);
     rowLayout->addWidget(lnkWeb);
     finish(this, inner, row, btnChiudi);
-    const auto mail = [] { TMisc::Open(Maker::mailLink()); };
+    const auto mail = [this] { TMisc::Open(Maker::mailLink(), this); };
     connect(lnkWeb, &LinkLabel::clicked, this, mail);
     connect(imgEmail, &QToolButton::clicked, this, mail);
 }
@@ -104,5 +106,5 @@ TfrmSplash::TfrmSplash(QWidget* parent) : QDialog(parent)
         btnChiudi);
     lnkWeb = link(this, QStringLiteral("www.norvalis.it"));
     finish(this, inner, lnkWeb, btnChiudi);
-    connect(lnkWeb, &LinkLabel::clicked, this, [] { TMisc::Open(Maker::WebSite); });
+    connect(lnkWeb, &LinkLabel::clicked, this, [this] { TMisc::Open(Maker::WebSite, this); });
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The about window and the credits window of the main menu.
 
+#include "app/shellrules.h"
+
 #include <QDialog>
 
 class LinkLabel;
@@ -11,8 +13,8 @@ class QToolButton;
 namespace Maker {
 inline const QString WebSite = QStringLiteral("https://www.norvalis.it");
 inline const QString Email = QStringLiteral("info@norvalis.it");
-// The e-mail link of the about window, enclosed in double quotes.
-QString mailLink();
+// The e-mail of the about window: a request for information about the program.
+ShellOpen::Target mailLink();
 }  // namespace Maker
 
 class TfrmInfo : public QDialog {

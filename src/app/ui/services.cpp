@@ -1,6 +1,5 @@
 #include "app/ui/services.h"
 
-#include "app/shellrules.h"
 #include "output/ui/reportprint.h"
 
 #include <QDesktopServices>
@@ -90,7 +89,7 @@ public:
 
 class DesktopShell : public ShellService {
 public:
-    void open(const QString& command) override { QDesktopServices::openUrl(ShellOpen::urlFor(command)); }
+    bool open(const ShellOpen::Target& target) override { return QDesktopServices::openUrl(target.url); }
 };
 
 std::unique_ptr<MessageService>& messageSlot()
@@ -180,3 +179,15 @@ int runModal(QDialog& dialog)
 }
 
 }  // namespace Ui
+
+bool TMisc::Open(const ShellOpen::Target& target, QWidget* parent)
+{
+    if (const auto missing = ShellOpen::missingFile(target)) {
+        Ui::warning(parent, ShellOpen::missingFileMessage(*missing));
+        return false;
+    }
+    if (Services::shell().open(target))
+        return true;
+    Ui::warning(parent, ShellOpen::failureMessage(target));
+    return false;
+}

@@ -4,6 +4,8 @@
 // Production implementations are installed by default; tests install doubles.
 // No window calls QMessageBox, QFileDialog or QDialog::exec directly.
 
+#include "app/shellrules.h"
+
 #include <QString>
 
 #include <functional>
@@ -34,8 +36,9 @@ public:
 class ShellService {
 public:
     virtual ~ShellService() = default;
-    // The shell "open" of a file, folder, web address or mailto: link.
-    virtual void open(const QString& command) = 0;
+    // The shell "open" of a file, folder, web address or mailto: link;
+    // false when the desktop could not open it (no program for it).
+    virtual bool open(const ShellOpen::Target& target) = 0;
 };
 
 namespace Report {
@@ -82,7 +85,14 @@ int runModal(QDialog& dialog);
 
 }  // namespace Ui
 
-// The shell "open" by the name the rest of the program knows it by.
+// The shell "open" by the name the rest of the program knows it by. A local
+// file or folder that is not there is not handed to the shell; that, and an
+// open the shell cannot do, is reported by a warning over `parent` that
+// names what could not be opened. True when the shell took it.
 struct TMisc {
-    static void Open(const QString& command) { Services::shell().open(command); }
+    static bool Open(const ShellOpen::Target& target, QWidget* parent = nullptr);
+    static bool Open(const QString& command, QWidget* parent = nullptr)
+    {
+        return Open(ShellOpen::target(command), parent);
+    }
 };

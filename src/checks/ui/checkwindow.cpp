@@ -2,6 +2,11 @@
 
 #include "app/ui/formkit.h"
 #include "app/ui/services.h"
+#include "checks/ui/frmcarta.h"
+#include "checks/ui/frmcodfisc.h"
+#include "checks/ui/frmiban.h"
+#include "checks/ui/frmpartitaiva.h"
+#include "storage/textfield.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -11,6 +16,9 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -44,6 +52,7 @@ TfrmControllo::TfrmControllo(Checks::Field kind, const Look& look, QWidget* pare
     m_field->setMinimumHeight(44);
     m_field->installEventFilter(this);
     connect(m_field, &QLineEdit::textChanged, this, &TfrmControllo::normaliseField);
+    connect(m_field, &QLineEdit::textEdited, this, &TfrmControllo::fitLimit);
 
     btnControlla = new QPushButton(QStringLiteral("Controlla"), this);
     btnControlla->setObjectName(QStringLiteral("btnControlla"));
@@ -85,6 +94,26 @@ void TfrmControllo::normaliseField()
         ++leading;
     const int cursor = int(qBound<qsizetype>(0, m_field->cursorPosition() - leading, fixed.size()));
     m_field->setText(fixed);
+    m_field->setCursorPosition(cursor);
+}
+
+void TfrmControllo::setCallerText(const QString& text)
+{
+    const QString whole = Checks::asHandedOver(m_kind, text);
+    m_field->setMaxLength(std::max(Checks::maxLength(m_kind), int(whole.size())));
+    m_field->setText(whole);
+}
+
+void TfrmControllo::fitLimit()
+{
+    // A handed-over text longer than the limit may be shortened; once it is,
+    // the limit is back where typing alone would have kept it.
+    const int limit = std::max(Checks::maxLength(m_kind), int(m_field->text().size()));
+    if (limit == m_field->maxLength())
+        return;
+    // A new limit puts the text in again, which moves the cursor to the end.
+    const int cursor = m_field->cursorPosition();
+    m_field->setMaxLength(limit);
     m_field->setCursorPosition(cursor);
 }
 
@@ -134,4 +163,22 @@ bool TfrmControllo::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void openCheck(QWidget* owner, Checks::Field kind, const QString& fieldText)
+{
+    std::unique_ptr<TfrmControllo> window;
+    switch (kind) {
+    case Checks::Field::TaxCode: window = std::make_unique<TfrmCodFisc>(owner); break;
+    case Checks::Field::VatNumber: window = std::make_unique<TfrmPartitaIva>(owner); break;
+    case Checks::Field::CardNumber: window = std::make_unique<TfrmCarta>(owner); break;
+    case Checks::Field::Iban: window = std::make_unique<TfrmIban>(owner); break;
+    }
+    window->setCallerText(TextField::trimmed(fieldText));
+    Ui::runModal(*window);
+}
+
+void openTaxCodeCheck(QWidget* owner, const QString& fieldText)
+{
+    openCheck(owner, Checks::fieldForTaxCodeText(fieldText), fieldText);
 }

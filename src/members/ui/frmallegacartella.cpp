@@ -186,20 +186,24 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot)
     const QString chosen = Services::fileDialogs().openFile(this, attachments::BrowseTitle, attachments::BrowseFilter);
     if (chosen.isEmpty())
         return;
+    // The slot names a file only once that file is in the folder under
+    // exactly the name the record will give back.
     const QString name = QFileInfo(chosen).fileName();
-    s.file->setText(name);
-    // From here on every failure is silent: the slot keeps the name.
+    if (const auto refusal = attachments::nameRefusal(name))
+        return Ui::warning(this, *refusal);
     if (!attachments::ensureFolder())
-        return;
-    if (QFileInfo::exists(attachments::pathOf(name)) && !Ui::question(this, attachments::OverwriteQuestion))
-        return;
-    attachments::copyIn(chosen, name);
+        return Ui::warning(this, attachments::CopyFailureMessage);
+    const bool keepTheFoldersFile =
+        QFileInfo::exists(attachments::pathOf(name)) && !Ui::question(this, attachments::OverwriteQuestion);
+    if (!keepTheFoldersFile && !attachments::copyIn(chosen, name))
+        return Ui::warning(this, attachments::CopyFailureMessage);
+    s.file->setText(name);
 }
 
 void TfrmAllegaCartella::btnApriClick(int slot)
 {
     if (const auto command = attachments::openCommand(m_slots.at(slot - 1).file->text()))
-        TMisc::Open(*command);
+        TMisc::Open(*command, this);
 }
 
 void TfrmAllegaCartella::imgCancellaClick(int slot)

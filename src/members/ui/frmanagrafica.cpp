@@ -9,10 +9,7 @@
 #include "app/ui/frmguida.h"
 #include "app/ui/services.h"
 #include "app/ui/windows.h"
-#include "checks/ui/frmcarta.h"
-#include "checks/ui/frmcodfisc.h"
-#include "checks/ui/frmiban.h"
-#include "checks/ui/frmpartitaiva.h"
+#include "checks/ui/checkwindow.h"
 #include "members/memberrecord.h"
 #include "members/memberrules.h"
 #include "members/ui/frmallegacartella.h"
@@ -374,37 +371,22 @@ void TfrmAnagrafica::openDatePicker(const char* callerCode)
 
 void TfrmAnagrafica::cmdCodFiscClick()
 {
-    const QString text = TextField::trimmed(field("CodFisc")->text());
-    if (members::taxCodeWindowFor(text) == members::TaxCodeWindow::VatNumber) {
-        TfrmPartitaIva check(this);
-        check.txtPartitaIva->setText(text);
-        Ui::runModal(check);
-    } else {
-        TfrmCodFisc check(this);
-        check.txtCodFisc->setText(text);
-        Ui::runModal(check);
-    }
+    openTaxCodeCheck(this, field("CodFisc")->text());
 }
 
 void TfrmAnagrafica::cmdPartitaIvaClick()
 {
-    TfrmPartitaIva check(this);
-    check.txtPartitaIva->setText(TextField::trimmed(field("PartitaIva")->text()));
-    Ui::runModal(check);
+    openCheck(this, Checks::Field::VatNumber, field("PartitaIva")->text());
 }
 
 void TfrmAnagrafica::cmdCartaClick()
 {
-    TfrmCarta check(this);
-    check.txtNumero->setText(TextField::trimmed(field("Carta")->text()));
-    Ui::runModal(check);
+    openCheck(this, Checks::Field::CardNumber, field("Carta")->text());
 }
 
 void TfrmAnagrafica::cmdIbanClick()
 {
-    TfrmIban check(this);
-    check.txtIban->setText(TextField::trimmed(field("Iban")->text()));
-    Ui::runModal(check);
+    openCheck(this, Checks::Field::Iban, field("Iban")->text());
 }
 
 void TfrmAnagrafica::cmdEmailClick()
@@ -412,7 +394,7 @@ void TfrmAnagrafica::cmdEmailClick()
     const auto texts = FormBinding::texts(this, members::recordLayout());
     if (const auto refusal = members::checkPlainMail(texts))
         return refuse(refusal->field, refusal->message, false);
-    TMisc::Open(members::plainMailCommand(texts));
+    TMisc::Open(members::plainMail(texts), this);
 }
 
 void TfrmAnagrafica::btnEmailClick()
@@ -420,7 +402,7 @@ void TfrmAnagrafica::btnEmailClick()
     const auto texts = FormBinding::texts(this, members::recordLayout());
     if (const auto refusal = members::checkRenewalMail(texts))
         return refuse(refusal->field, refusal->message, false);
-    TMisc::Open(members::renewalMailCommand(texts));
+    TMisc::Open(members::renewalMail(texts), this);
 }
 
 void TfrmAnagrafica::cmdAllegaClick()

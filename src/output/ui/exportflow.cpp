@@ -31,7 +31,7 @@ Outcome run(QWidget* parent, const QString& fileName, const std::function<Spread
         return Outcome::Failed;
     }
     if (Ui::question(parent, DoneText))
-        TMisc::Open(QLatin1Char('"') + path + QLatin1Char('"'));
+        TMisc::Open(ShellOpen::file(path), parent);
     return Outcome::Written;
 }
 
