@@ -123,7 +123,14 @@ private slots:
         QVERIFY(QDir(m_dir->path()).mkdir(QLatin1String(members::kFileName)));  // a folder where the file should be
         TfrmTrovaAnagrafica dialog;
         dialog.show();
-        QTest::mouseClick(dialog.btnCerca, Qt::LeftButton);
+        // "Cerca" from the keyboard: Enter on the focused button, with the
+        // waiting notice shown while the search runs.
+        bool waitingShown = false;
+        connect(dialog.btnCerca, &QPushButton::pressed, this,
+                [&] { waitingShown = dialog.lblAttendere->isVisible(); });
+        dialog.btnCerca->setFocus();
+        QTest::keyClick(dialog.btnCerca, Qt::Key_Return);
+        QVERIFY(waitingShown);
         QCOMPARE(m_ui->messages->texts(), QStringList{ArchiveError::userMessage()});
         QCOMPARE(m_ui->messages->shown.first().kind, MessageKind::Information);
         QVERIFY(dialog.panAvvio->isVisible());

@@ -64,7 +64,9 @@ protected:
         if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event))) {
             auto* button = qobject_cast<QAbstractButton*>(watched);
             const bool clickable = qobject_cast<QPushButton*>(watched) || qobject_cast<QToolButton*>(watched);
-            if (button && clickable && button->hasFocus()) {
+            // Key presses reach the focused widget only: a button seeing
+            // one is the focused button.
+            if (button && clickable) {
                 if (button->isEnabled() && button->isVisible()) {
                     auto* tool = qobject_cast<QToolButton*>(button);
                     if (tool && tool->menu() && tool->popupMode() == QToolButton::InstantPopup)
