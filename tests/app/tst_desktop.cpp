@@ -19,6 +19,7 @@
 #include "output/report.h"
 #include "output/ui/frmanteprima.h"
 #include "storage/appdir.h"
+#include "support/programwindows.h"
 #include "support/uidoubles.h"
 #include "support/windowtests.h"
 
@@ -58,27 +59,10 @@ Report::Prepared a4Page()
 
 }  // namespace
 
-class TestDesktop : public QObject {
+class TestDesktop : public ProgramWindowsTest {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<UiDoubles> m_ui;
-
 private slots:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDir::set(m_dir->path());
-        QVERIFY(PasswordFile::installFirstAccess(m_dir->path()));
-        m_ui = std::make_unique<UiDoubles>();
-        createWindows();
-    }
-    void cleanup()
-    {
-        destroyWindows();
-        m_ui.reset();
-        Clock::set({});
-    }
 
     void enterClicksTheFocusedButton()
     {

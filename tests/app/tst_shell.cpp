@@ -17,6 +17,7 @@
 #include "members/ui/frmanagrafica.h"
 #include "storage/appdir.h"
 #include "support/fulldisk.h"
+#include "support/programwindows.h"
 #include "support/uidoubles.h"
 #include "support/windowtests.h"
 
@@ -77,26 +78,13 @@ void typeText(QWidget* widget, const QString& text)
 
 }  // namespace
 
-class TestShell : public QObject {
+class TestShell : public ProgramWindowsTest {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<UiDoubles> m_ui;
-
 private slots:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDir::set(m_dir->path());
-        QVERIFY(PasswordFile::installFirstAccess(m_dir->path()));
-        m_ui = std::make_unique<UiDoubles>();
-        createWindows();
-    }
     void cleanup()
     {
-        destroyWindows();
-        m_ui.reset();
-        Clock::set({});
+        ProgramWindowsTest::cleanup();
         AppDir::setProgramPath(QCoreApplication::applicationDirPath());
     }
 

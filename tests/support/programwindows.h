@@ -1,0 +1,60 @@
+#pragma once
+// Every window of the program over a fresh data folder holding the
+// first-access password file, with the desktop services replaced by doubles.
+// Made in a test's init() and dropped in its cleanup().
+
+#include "app/dates.h"
+#include "app/password.h"
+#include "app/ui/windows.h"
+#include "storage/appdir.h"
+#include "support/uidoubles.h"
+
+#include <QObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+class ProgramWindows {
+public:
+    QTemporaryDir dir;
+    std::unique_ptr<UiDoubles> ui;
+    bool ready = false;  // the password file is in place
+
+    ProgramWindows()
+    {
+        AppDir::set(dir.path());
+        ready = PasswordFile::installFirstAccess(dir.path());
+        ui = std::make_unique<UiDoubles>();
+        createWindows();
+    }
+    ~ProgramWindows()
+    {
+        destroyWindows();
+        ui.reset();
+        Clock::set({});
+    }
+    ProgramWindows(const ProgramWindows&) = delete;
+    ProgramWindows& operator=(const ProgramWindows&) = delete;
+};
+
+// The base of the tests that work on the program's windows: each test
+// function gets them afresh.
+class ProgramWindowsTest : public QObject {
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<ProgramWindows> m_program;
+    QTemporaryDir* m_dir = nullptr;
+    UiDoubles* m_ui = nullptr;
+
+protected slots:
+    void init()
+    {
+        m_program = std::make_unique<ProgramWindows>();
+        QVERIFY(m_program->ready);
+        m_dir = &m_program->dir;
+        m_ui = m_program->ui.get();
+    }
+    void cleanup() { m_program.reset(); }
+};
