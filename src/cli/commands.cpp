@@ -1,11 +1,13 @@
 #include "cli/commands.h"
 
 #include "app/crypt.h"
+#include "app/dates.h"
 #include "app/password.h"
 #include "cards/cardlayout.h"
 #include "cards/cardsettings.h"
 #include "checks/checks.h"
 #include "deadlines/deadlinerecord.h"
+#include "deadlines/deadlinerules.h"
 #include "hours/hoursrecord.h"
 #include "members/memberexport.h"
 #include "members/memberphoto.h"
@@ -18,9 +20,12 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
+#include <array>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <utility>
@@ -29,7 +34,8 @@ namespace cli {
 namespace {
 
 const char* const UsageText =
-    "Uso: norvalis-cli [--data-dir CARTELLA] COMANDO [ARGOMENTI]\n"
+    "Uso: norvalis-cli [--data-dir CARTELLA] [--today GG/MM/AAAA] [--now HH:MM:SS]\n"
+    "                  COMANDO [ARGOMENTI]\n"
     "\n"
     "Comandi:\n"
     "  scramble TESTO           stampa la forma cifrata (esadecimale) di TESTO\n"
@@ -44,7 +50,23 @@ const char* const UsageText =
     "                           per riga, nell'ordine dell'archivio; CAMPO: Tesserato,\n"
     "                           Carica, NumTessera, DataRil, DataScade, ComuneNasc,\n"
     "                           ComuneRes, CodFisc, Titoli, Note. TESTO vale come\n"
-    "                           digitato (spazi compresi, maiuscole indifferenti)\n"
+    "                           digitato (spazi compresi, maiuscole indifferenti).\n"
+    "                           Se Tesserati.pro manca lo crea vuoto\n"
+    "  search deadlines ANNO [--CAMPO TESTO]...\n"
+    "                           stampa le righe che la ricerca scadenze elencherebbe\n"
+    "                           nell'archivio ANNO.sca, nell'ordine della lista;\n"
+    "                           CAMPO: Data, Ora, Pagatore, CodFisc, NumTessera,\n"
+    "                           Carica, Contatto, Beneficiario, Dettagli, Note\n"
+    "  list deadlines ANNO --state STATO\n"
+    "                           stampa, nell'ordine della lista, le righe di uno dei\n"
+    "                           riepiloghi di ANNO.sca; STATO: daconfermare\n"
+    "                           (appuntamenti da confermare), dapagare (pagamenti da\n"
+    "                           effettuare), pagati (pagamenti effettuati)\n"
+    "  reminders                stampa quante scadenze dell'anno in corso sono\n"
+    "                           imminenti oggi, come il controllo all'apertura dello\n"
+    "                           Scadenzario\n"
+    "                           ANNO ha quattro cifre; l'archivio di un anno che non\n"
+    "                           ne ha ancora uno viene creato vuoto\n"
     "  init-password CARTELLA   mette in CARTELLA il file della password di primo\n"
     "                           accesso, se manca o è danneggiato; un file che\n"
     "                           contiene una password non viene mai toccato\n"
@@ -76,6 +98,10 @@ const char* const UsageText =
     "Opzioni:\n"
     "  --data-dir CARTELLA      cartella dei dati (di norma quella del programma;\n"
     "                           anche dalla variabile NORVALIS_DATA_DIR)\n"
+    "  --today GG/MM/AAAA       la data di oggi per il comando (di norma quella del\n"
+    "                           sistema); va prima del COMANDO\n"
+    "  --now HH:MM:SS           l'ora per il comando; da sola tiene la data di oggi;\n"
+    "                           va prima del COMANDO\n"
     "  -h, --help               mostra questo aiuto\n"
     "\n"
     "Uscita: 0 riuscito, 1 errore su un file, 2 uso errato.\n"
@@ -191,28 +217,133 @@ QString locate(const QString& file)
     return QFileInfo::exists(inData) ? inData : file;
 }
 
-int search(const QStringList& args, const Output& io)
+// Reads "--FIELD TEXT" pairs from `args` into the filters of `fields`.
+// Returns Ok, or the usage status after saying what is wrong.
+template <std::size_t N>
+int readFilters(const QStringList& args, const std::array<const char*, N>& fields, std::array<QString, N>& typed,
+                const Output& io)
 {
-    if (args.isEmpty() || args.first() != QLatin1String("members"))
-        return io.usage(QStringLiteral("search vuole l'archivio in cui cercare: members"));
-    members::SearchTexts typed;
-    for (qsizetype i = 1; i < args.size(); ++i) {
+    for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& option = args.at(i);
-        const auto named = std::find_if(members::kSearchFields.begin(), members::kSearchFields.end(),
-                                        [&option](const char* f) { return option == QLatin1String("--") + QLatin1String(f); });
-        if (named == members::kSearchFields.end())
+        const auto named = std::find_if(fields.begin(), fields.end(), [&option](const char* f) {
+            return option == QLatin1String("--") + QLatin1String(f);
+        });
+        if (named == fields.end())
             return io.usage(QStringLiteral("campo di ricerca sconosciuto: ") + option);
         if (i + 1 >= args.size())
             return io.usage(option + QStringLiteral(" vuole un TESTO"));
-        typed[std::size_t(named - members::kSearchFields.begin())] = args.at(++i);
+        typed[std::size_t(named - fields.begin())] = args.at(++i);
     }
+    return Ok;
+}
+
+// A yearly archive's year as the user types it: exactly four digits.
+std::optional<QString> yearArgument(const QStringList& args, const QString& command, const Output& io)
+{
+    static const QRegularExpression fourDigits(QStringLiteral("^[0-9]{4}$"));
+    if (args.isEmpty() || !fourDigits.match(args.first()).hasMatch()) {
+        io.usage(command + QStringLiteral(" vuole un ANNO di quattro cifre"));
+        return std::nullopt;
+    }
+    return args.first();
+}
+
+int printLines(const std::function<QList<ResultLine>()>& lines, const Output& io)
+{
+    QList<ResultLine> found;
     try {
-        const QList<ResultLine> lines = members::search(AppDir::filePath(QLatin1String(members::kFileName)), typed,
-                                                        ArchiveFile::Mode::ReadOnly);
-        for (const ResultLine& line : lines)
-            io.line(line.text);
+        found = lines();
     } catch (const ArchiveError& e) {
         return io.fail(QString::fromStdString(e.what()));
+    }
+    for (const ResultLine& line : found)
+        io.line(line.text);
+    return Ok;
+}
+
+int search(const QStringList& args, const Output& io)
+{
+    const QString archive = args.value(0);
+    if (archive == QLatin1String("members")) {
+        members::SearchTexts typed;
+        if (const int status = readFilters(args.mid(1), members::kSearchFields, typed, io); status != Ok)
+            return status;
+        return printLines([&] { return members::search(AppDir::filePath(QLatin1String(members::kFileName)), typed); },
+                          io);
+    }
+    if (archive == QLatin1String("deadlines")) {
+        const std::optional<QString> year = yearArgument(args.mid(1), QStringLiteral("search deadlines"), io);
+        if (!year)
+            return Usage;
+        deadlines::SearchTexts typed;
+        if (const int status = readFilters(args.mid(2), deadlines::kSearchFields, typed, io); status != Ok)
+            return status;
+        return printLines([&] { return deadlines::search(deadlines::archivePath(*year), typed); }, io);
+    }
+    return io.usage(QStringLiteral("search vuole l'archivio in cui cercare: members o deadlines"));
+}
+
+int list(const QStringList& args, const Output& io)
+{
+    if (args.value(0) != QLatin1String("deadlines"))
+        return io.usage(QStringLiteral("list vuole l'archivio da elencare: deadlines"));
+    const std::optional<QString> year = yearArgument(args.mid(1), QStringLiteral("list deadlines"), io);
+    if (!year)
+        return Usage;
+    if (args.size() != 4 || args.at(2) != QLatin1String("--state"))
+        return io.usage(QStringLiteral("list deadlines vuole ANNO --state STATO"));
+    const auto named = std::find_if(deadlines::kStatusLists.begin(), deadlines::kStatusLists.end(),
+                                    [&args](const deadlines::StatusList& l) { return args.at(3) == QLatin1String(l.key); });
+    if (named == deadlines::kStatusLists.end())
+        return io.usage(QStringLiteral("stato sconosciuto: ") + args.at(3));
+    return printLines(
+        [&] {
+            std::optional<ArchiveError> failure;
+            QList<ResultLine> lines = deadlines::statusLines(deadlines::archivePath(*year), named->status, &failure);
+            if (failure)
+                throw *failure;
+            return lines;
+        },
+        io);
+}
+
+int reminders(const QStringList& args, const Output& io)
+{
+    if (!args.isEmpty())
+        return io.usage(QStringLiteral("reminders non vuole argomenti"));
+    try {
+        io.line(QString::number(deadlines::countImminent(deadlines::currentYearPath(), Clock::today())));
+    } catch (const ArchiveError& e) {
+        return io.fail(QString::fromStdString(e.what()));
+    }
+    return Ok;
+}
+
+// Takes --today and --now from the front of `args` and sets the Clock.
+// Returns Ok, or the usage status after saying what is wrong.
+int setClock(QStringList& args, const Output& io)
+{
+    std::optional<QDate> today;
+    std::optional<QTime> now;
+    while (!args.isEmpty() && (args.first() == QLatin1String("--today") || args.first() == QLatin1String("--now"))) {
+        const QString option = args.takeFirst();
+        if (args.isEmpty())
+            return io.usage(option + QStringLiteral(" vuole un valore"));
+        const QString value = args.takeFirst();
+        if (option == QLatin1String("--today")) {
+            today = Dates::parse(value);
+            if (!today)
+                return io.usage(QStringLiteral("--today vuole una data vera GG/MM/AAAA: ") + value);
+        } else {
+            const QTime time = QTime::fromString(value, QStringLiteral("HH:mm:ss"));
+            if (!time.isValid() || value.size() != 8)
+                return io.usage(QStringLiteral("--now vuole un'ora HH:MM:SS: ") + value);
+            now = time;
+        }
+    }
+    if (today || now) {
+        const QDateTime system = QDateTime::currentDateTime();
+        Clock::set(QDateTime(today.value_or(system.date()), now.value_or(system.time())));
     }
     return Ok;
 }
@@ -468,12 +599,14 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err)
         return io.usage(QStringLiteral("--data-dir vuole una CARTELLA"));
     AppDir::set(AppDir::resolve(arguments, qEnvironmentVariable(AppDir::EnvironmentVariable),
                                 QCoreApplication::applicationDirPath()));
-    const QStringList args = AppDir::withoutOption(arguments);
+    QStringList args = AppDir::withoutOption(arguments);
 
     if (args.contains(QLatin1String("-h")) || args.contains(QLatin1String("--help"))) {
         std::fputs(UsageText, out);
         return Ok;
     }
+    if (const int status = setClock(args, io); status != Ok)
+        return status;
     if (args.isEmpty())
         return io.usage({});
     const QString command = args.first();
@@ -497,6 +630,10 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err)
         return dump(rest, io);
     if (command == QLatin1String("search"))
         return search(rest, io);
+    if (command == QLatin1String("list"))
+        return list(rest, io);
+    if (command == QLatin1String("reminders"))
+        return reminders(rest, io);
     if (command == QLatin1String("init-password"))
         return initPassword(rest, io);
     if (command == QLatin1String("check"))

@@ -4,38 +4,19 @@
 #include "storage/textfield.h"
 
 namespace members {
+
+using SaveCheck::firstEmpty;
+using SaveCheck::information;
+using SaveCheck::trimmedText;
+using SaveCheck::warning;
+
 namespace {
-
-QString trimmedText(const FieldTexts& texts, const char* field)
-{
-    return TextField::trimmed(texts.value(QLatin1String(field)));
-}
-
-Refusal warning(const char* field, const QString& message)
-{
-    return {QLatin1String(field), message, Refusal::Box::Warning};
-}
-
-Refusal information(const char* field, const QString& message)
-{
-    return {QLatin1String(field), message, Refusal::Box::InformationOkOnly};
-}
 
 QString missingDate(const QString& which, const QString& text)
 {
     return QStringLiteral("Attenzione: la data di %1 della tessera %2 non esiste.\n\r\n\r"
                           "Per poter salvare la scheda è necessario indicare una data valida nel formato gg/mm/aaaa.")
         .arg(which, text);
-}
-
-// Checks in order: the first field found empty is refused with its message.
-std::optional<Refusal> firstEmpty(const FieldTexts& texts,
-                                  std::initializer_list<std::pair<const char*, const char*>> required)
-{
-    for (const auto& [field, message] : required)
-        if (trimmedText(texts, field).isEmpty())
-            return warning(field, QString::fromUtf8(message));
-    return std::nullopt;
 }
 
 }  // namespace

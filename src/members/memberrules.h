@@ -3,6 +3,7 @@
 // the two e-mails.
 
 #include "app/shellrules.h"
+#include "storage/savecheck.h"
 
 #include <QHash>
 #include <QString>
@@ -12,18 +13,11 @@
 
 namespace members {
 
-// The control texts of the screen by field name, as typed (not trimmed).
-using FieldTexts = QHash<QString, QString>;
+using SaveCheck::FieldTexts;
+using SaveCheck::Refusal;
 
 // The 112 province codes the two drop-downs offer, in their order.
 const QStringList& provinceCodes();
-
-struct Refusal {
-    enum class Box { Warning, InformationOkOnly };
-    QString field;    // the field that takes the focus
-    QString message;
-    Box box;
-};
 
 // The checks of a save, in their order; no value when the record may be written.
 std::optional<Refusal> checkForSave(const FieldTexts& texts);

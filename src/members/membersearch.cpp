@@ -23,10 +23,7 @@ bool isListable(const Record& record)
 
 QList<ResultLine> search(const QString& archivePath, const SearchTexts& typed, ArchiveFile::Mode mode)
 {
-    QList<RecordFilter::Term> terms;
-    for (std::size_t i = 0; i < kSearchFields.size(); ++i)
-        terms.push_back({QLatin1String(kSearchFields[i]), typed[i]});
-    const RecordFilter filter(terms);
+    const RecordFilter filter(kSearchFields, typed);
 
     QList<ResultLine> lines;
     Archive(archivePath, recordLayout(), mode).scan([&](int position, const Record& record) {

@@ -4,7 +4,10 @@
 
 #include <QBrush>
 #include <QFontMetrics>
+#include <QHash>
 #include <QSize>
+
+#include <algorithm>
 
 namespace ListLine {
 
@@ -12,6 +15,30 @@ QString fit(QStringView text, int width)
 {
     const QString t = TextField::trimmed(text);
     return t.size() >= width ? t.left(width) : t.leftJustified(width, QLatin1Char(' '));
+}
+
+void sortAsListBox(QList<ResultLine>& lines)
+{
+    QList<std::pair<QString, ResultLine>> keyed;
+    keyed.reserve(lines.size());
+    for (ResultLine& l : lines)
+        keyed.push_back({TextField::asciiUpper(l.text), std::move(l)});
+    // QString's operator< compares UTF-16 code units, with no locale.
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (qsizetype i = 0; i < keyed.size(); ++i)
+        lines[i] = std::move(keyed[i].second);
+}
+
+void pointAtLastOfSameText(QList<ResultLine>& lines)
+{
+    // Compared trimmed, as the loading step compares them.
+    QHash<QString, int> last;
+    for (const ResultLine& l : lines) {
+        int& position = last[TextField::trimmed(l.text)];
+        position = std::max(position, l.position);
+    }
+    for (ResultLine& l : lines)
+        l.position = last.value(TextField::trimmed(l.text));
 }
 
 }  // namespace ListLine
@@ -23,6 +50,8 @@ int FindInList::step(int count, const std::function<QString(int)>& lineAt, int s
     const QString t = TextField::asciiLower(typed);
     const bool again = (t == m_last);
     m_last = t;
+    if (t.isEmpty())
+        return selected;
     // A new text tests the first line first; the same text starts after the
     // selected line and tests the selected line last.
     const int start = again ? (selected + 1) % count : 0;

@@ -24,12 +24,22 @@ namespace ListLine {
 // The text trimmed, then padded with blanks or cut to `width` characters.
 QString fit(QStringView text, int width);
 
+// The order of a sorted list box: by the whole line with a-z taken as A-Z,
+// then by UTF-16 code unit; equal lines keep the order they came in.
+void sortAsListBox(QList<ResultLine>& lines);
+
+// A double-click on a line loads the last record in the archive that gives
+// the same line: every line of a text points at the highest position among
+// the lines of that text.
+void pointAtLastOfSameText(QList<ResultLine>& lines);
+
 }  // namespace ListLine
 
 // "Trova" in a result list. The text is lower-cased (A-Z only) and not
 // trimmed. A new text searches from the first line, the first line included;
 // the same text again searches from the line after the selected one, so that
-// repeated presses step through every matching line and wrap around.
+// repeated presses step through every matching line and wrap around. An
+// empty text matches no line.
 class FindInList {
 public:
     // Forgets the previous text (the dialog is shown again).

@@ -11,6 +11,9 @@
 #include <QList>
 #include <QString>
 
+#include <array>
+#include <cstddef>
+
 class RecordFilter {
 public:
     struct Term {
@@ -19,6 +22,12 @@ public:
     };
 
     explicit RecordFilter(const QList<Term>& terms);
+    // One filter per field, the typed texts in the fields' order.
+    template <std::size_t N>
+    RecordFilter(const std::array<const char*, N>& fields, const std::array<QString, N>& typed)
+        : RecordFilter(pair(fields, typed))
+    {
+    }
 
     // The filters not empty after trimming.
     int required() const { return m_required; }
@@ -26,6 +35,15 @@ public:
     bool qualifies(const Record& record) const { return m_required == 0 || matches(record) >= m_required; }
 
 private:
+    template <std::size_t N>
+    static QList<Term> pair(const std::array<const char*, N>& fields, const std::array<QString, N>& typed)
+    {
+        QList<Term> terms;
+        for (std::size_t i = 0; i < N; ++i)
+            terms.push_back({QLatin1String(fields[i]), typed[i]});
+        return terms;
+    }
+
     struct Prepared {
         QString field;
         QString lowered;
