@@ -1,29 +1,10 @@
+#include "cli/clirunner.h"
 #include "deadlines/deadlinesfixture.h"
 #include "storage/appdir.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-struct Result {
-    int status;
-    QString out;
-    QByteArray err;
-};
-
-Result cli(const QString& dataDir, const QStringList& arguments)
-{
-    QProcess p;
-    p.start(QStringLiteral(NORVALIS_CLI), QStringList{"--data-dir", dataDir} + arguments);
-    if (!p.waitForFinished(30000))
-        return {-1, {}, "did not finish"};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), p.readAllStandardError()};
-}
-
-}  // namespace
 
 class TestCliDeadlines : public QObject {
     Q_OBJECT
@@ -76,7 +57,7 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QList<int>, records);
-        const Result r = cli(m_dir.path(), arguments);
+        const CliResult r = cli(m_dir.path(), arguments);
         QCOMPARE(r.err, QByteArray());
         QCOMPARE(r.status, 0);
         QCOMPARE(r.out, linesOf("2025", records));
@@ -95,7 +76,7 @@ private slots:
     {
         QFETCH(QStringList, clock);
         QFETCH(QString, count);
-        const Result r = cli(m_dir.path(), clock + QStringList{"reminders"});
+        const CliResult r = cli(m_dir.path(), clock + QStringList{"reminders"});
         QCOMPARE(r.status, 0);
         QCOMPARE(r.out, count);
     }
@@ -106,7 +87,7 @@ private slots:
         for (const QStringList& arguments : {QStringList{"search", "deadlines", "2040"},
                                              QStringList{"list", "deadlines", "2041", "--state", "pagati"},
                                              QStringList{"--today", "05/05/2042", "reminders"}}) {
-            const Result r = cli(empty.path(), arguments);
+            const CliResult r = cli(empty.path(), arguments);
             QCOMPARE(r.status, 0);
             QCOMPARE(r.out, arguments.last() == QLatin1String("reminders") ? QStringLiteral("0\n") : QString());
         }
@@ -121,7 +102,7 @@ private slots:
         for (const QStringList& arguments : {QStringList{"search", "deadlines", "2025"},
                                              QStringList{"list", "deadlines", "2025", "--state", "dapagare"},
                                              QStringList{"--today", "01/01/2025", "reminders"}}) {
-            const Result r = cli(dir.path(), arguments);
+            const CliResult r = cli(dir.path(), arguments);
             QCOMPARE(r.status, 1);
             QVERIFY(r.out.isEmpty());
             QVERIFY(r.err.startsWith("norvalis-cli: "));
@@ -150,7 +131,7 @@ private slots:
     void refusesWhatItCannotDo()
     {
         QFETCH(QStringList, arguments);
-        const Result r = cli(m_dir.path(), arguments);
+        const CliResult r = cli(m_dir.path(), arguments);
         QCOMPARE(r.status, 2);
         QVERIFY(r.out.isEmpty());
         QVERIFY(r.err.contains("Uso: norvalis-cli"));
@@ -158,7 +139,7 @@ private slots:
 
     void helpNamesTheCommands()
     {
-        const Result r = cli(m_dir.path(), {"--help"});
+        const CliResult r = cli(m_dir.path(), {"--help"});
         QCOMPARE(r.status, 0);
         for (const char* text : {"search deadlines ANNO", "list deadlines ANNO --state STATO", "reminders",
                                  "--today GG/MM/AAAA", "--now HH:MM:SS"})

@@ -1,28 +1,9 @@
+#include "cli/clirunner.h"
 #include "members/membersearch.h"
 #include "members/membersfixture.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-struct Result {
-    int status;
-    QString out;
-    QByteArray err;
-};
-
-Result cli(const QString& dataDir, const QStringList& arguments)
-{
-    QProcess p;
-    p.start(QStringLiteral(NORVALIS_CLI), QStringList{"--data-dir", dataDir} + arguments);
-    if (!p.waitForFinished(30000))
-        return {-1, {}, "did not finish"};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), p.readAllStandardError()};
-}
-
-}  // namespace
 
 class TestCliSearch : public QObject {
     Q_OBJECT
@@ -59,7 +40,7 @@ private slots:
         QString expected;
         for (int position : records)
             expected += members::resultLine(archive.read(position)) + QLatin1Char('\n');
-        const Result r = cli(m_dir.path(), QStringList{"search", "members"} + filters);
+        const CliResult r = cli(m_dir.path(), QStringList{"search", "members"} + filters);
         QCOMPARE(r.status, 0);
         QCOMPARE(r.out, expected);
     }
@@ -77,7 +58,7 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
-        const Result r = cli(m_dir.path(), arguments);
+        const CliResult r = cli(m_dir.path(), arguments);
         QCOMPARE(r.status, status);
         QVERIFY(r.out.isEmpty());
         QVERIFY(r.err.contains("Uso: norvalis-cli"));
@@ -86,7 +67,7 @@ private slots:
     void missingArchiveIsCreatedEmpty()
     {
         QTemporaryDir empty;
-        const Result r = cli(empty.path(), {"search", "members"});
+        const CliResult r = cli(empty.path(), {"search", "members"});
         QCOMPARE(r.status, 0);
         QVERIFY(r.out.isEmpty());
         QCOMPARE(QFileInfo(empty.filePath(QLatin1String(members::kFileName))).size(), 0);

@@ -1,5 +1,6 @@
 #include "app/dates.h"
 #include "deadlines/deadlinesfixture.h"
+#include "output/resultlines.h"
 #include "storage/appdir.h"
 #include "testsupport.h"
 
@@ -31,22 +32,6 @@ const QString ValidDateTail = QStringLiteral("\n\r\n\rPer poter salvare la sched
 QString need(const char* what)
 {
     return QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ") + QString::fromUtf8(what);
-}
-
-QStringList texts(const QList<ResultLine>& lines)
-{
-    QStringList out;
-    for (const ResultLine& l : lines)
-        out << l.text;
-    return out;
-}
-
-QList<int> positions(const QList<ResultLine>& lines)
-{
-    QList<int> out;
-    for (const ResultLine& l : lines)
-        out << l.position;
-    return out;
 }
 
 }  // namespace

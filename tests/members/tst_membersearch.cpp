@@ -1,6 +1,7 @@
 #include "app/dates.h"
 #include "members/membersearch.h"
 #include "members/membersfixture.h"
+#include "output/resultlines.h"
 #include "output/resultlist.h"
 #include "output/searchhandback.h"
 
@@ -8,22 +9,6 @@
 #include <QtTest>
 
 namespace {
-
-QStringList texts(const QList<ResultLine>& lines)
-{
-    QStringList out;
-    for (const ResultLine& l : lines)
-        out << l.text;
-    return out;
-}
-
-QList<int> positions(const QList<ResultLine>& lines)
-{
-    QList<int> out;
-    for (const ResultLine& l : lines)
-        out << l.position;
-    return out;
-}
 
 members::SearchTexts typed(const MemberFields& filters)
 {
