@@ -3,6 +3,7 @@
 // cannot do.
 
 #include "app/dates.h"
+#include "cli/clirunner.h"
 #include "deadlines/deadlinesfixture.h"
 #include "members/membersfixture.h"
 #include "testsupport.h"
@@ -15,25 +16,8 @@
 
 namespace {
 
-struct Result {
-    int status;
-    QByteArray out;
-    QByteArray err;
-};
-
-// Run as from a plain terminal without a display.
-Result cli(const QString& dataDir, const QStringList& arguments)
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "NORVALIS_DATA_DIR"})
-        env.remove(QLatin1String(name));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(NORVALIS_CLI), QStringList{"--data-dir", dataDir} + arguments);
-    if (!p.waitForFinished(60000))
-        return {-1, {}, "did not finish"};
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
+using Result = CliResult;
+Result cli(const QString& dataDir, const QStringList& arguments) { return runCli(dataDir, arguments); }
 
 // The data rows of an export file, each as its cells' texts.
 QList<QStringList> dataRows(const QByteArray& file)
@@ -50,11 +34,7 @@ QList<QStringList> dataRows(const QByteArray& file)
     return rows.mid(1);  // without the header row
 }
 
-int pageCount(const QByteArray& pdf)
-{
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
-    return int(QString::fromLatin1(pdf).count(page));
-}
+int pageCount(const QByteArray& pdf) { return pdfPageCount(pdf); }
 
 }  // namespace
 

@@ -1,0 +1,34 @@
+#pragma once
+// Running norvalis-cli from a test as from a plain terminal without a display,
+// and reading what it wrote.
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStringList>
+
+struct CliResult {
+    int status;
+    QByteArray out;
+    QByteArray err;
+};
+
+// NORVALIS_CLI with --data-dir `dataDir`, no platform chosen and no data folder from the environment.
+inline CliResult runCli(const QString& dataDir, const QStringList& arguments)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "NORVALIS_DATA_DIR"})
+        env.remove(QLatin1String(name));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(NORVALIS_CLI), QStringList{"--data-dir", dataDir} + arguments);
+    if (!p.waitForFinished(60000))
+        return {-1, {}, "did not finish"};
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+// Page objects of a PDF ("/Type /Page", not the "/Type /Pages" tree).
+inline int pdfPageCount(const QByteArray& pdf)
+{
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
+    return int(QString::fromLatin1(pdf).count(page));
+}
