@@ -6,13 +6,17 @@
 #include "cards/cardlayout.h"
 #include "cards/cardsettings.h"
 #include "checks/checks.h"
+#include "app/dates.h"
+#include "deadlines/deadlineperiods.h"
 #include "deadlines/deadlinerecord.h"
 #include "deadlines/deadlinerules.h"
+#include "deadlines/deadlinesheet.h"
 #include "hours/hoursrecord.h"
 #include "members/memberexport.h"
 #include "members/memberphoto.h"
 #include "members/memberrecord.h"
 #include "members/membersearch.h"
+#include "members/membersheet.h"
 #include "output/report.h"
 #include "shifts/shiftrecords.h"
 #include "storage/appdir.h"
@@ -81,6 +85,20 @@ const char* const UsageText =
     "                           le schede di Tesserati.pro, annullate comprese, come\n"
     "                           il pulsante \"Esporta\" (senza domande); sostituisce\n"
     "                           il file precedente\n"
+    "  export deadlines ANNO    scrive Scadenzario_Pagamenti.xls con tutte le scadenze\n"
+    "                           di ANNO.sca (quattro cifre), nell'ordine dell'archivio\n"
+    "  export imminent          scrive Scadenze_Imminenti.xls con le scadenze imminenti\n"
+    "                           oggi nell'archivio dell'anno in corso\n"
+    "  export day GG/MM/AAAA    scrive Scadenze_Giornaliere.xls con le scadenze del giorno\n"
+    "  export month GG/MM/AAAA  scrive Scadenze_Mensili.xls con le scadenze del mese;\n"
+    "                           le liste dei periodi sono in ordine di data e ora e\n"
+    "                           un archivio che manca viene creato vuoto\n"
+    "  pdf deadline ANNO POS --out FILE.pdf\n"
+    "                           stampa in FILE.pdf la scheda della scadenza alla\n"
+    "                           posizione POS di ANNO.sca, come \"Stampa\"\n"
+    "  pdf member POS --out FILE.pdf\n"
+    "                           stampa in FILE.pdf la scheda del Socio alla posizione\n"
+    "                           POS di Tesserati.pro\n"
     "  cards --out FILE.pdf --sheet POS[,POS]...\n"
     "                           stampa in FILE.pdf le tessere dei Soci alle posizioni\n"
     "                           POS di Tesserati.pro (1 = prima scheda; la stessa\n"
@@ -420,10 +438,21 @@ int check(const QStringList& args, const Output& io)
     return Failure;
 }
 
-int exportArchive(const QStringList& args, const Output& io)
+bool isYear(const QString& text)
 {
-    if (args.size() != 1 || args.at(0) != QLatin1String("members"))
-        return io.usage(QStringLiteral("export vuole l'archivio da esportare: members"));
+    static const QRegularExpression fourDigits(QStringLiteral("^[0-9]{4}$"));
+    return fourDigits.match(text).hasMatch();
+}
+
+// A file that cannot be written is reported with the system's reason; an
+// earlier file stays as it was.
+int writeFailure(const QString& path, const QString& error, const Output& io)
+{
+    return io.fail(QStringLiteral("impossibile scrivere %1: %2").arg(path, error));
+}
+
+int exportMembers(const Output& io)
+{
     std::optional<ArchiveError> failure;
     const members::MemberRows rows =
         members::loadRows(AppDir::filePath(QLatin1String(members::kFileName)), &failure);
@@ -432,8 +461,61 @@ int exportArchive(const QStringList& args, const Output& io)
     const QString path = AppDir::filePath(QLatin1String(members::kExportFileName));
     QString error;
     if (!Spreadsheet::writeFile(path, members::exportTable(rows), &error))
-        return io.fail(QStringLiteral("impossibile scrivere %1: %2").arg(path, error));
+        return writeFailure(path, error, io);
     return Ok;
+}
+
+// The deadline lists: `deadlines YEAR`, `imminent`, `day DATE`, `month DATE`.
+int exportDeadlines(const QString& list, const QStringList& args, const Output& io)
+{
+    using deadlines::Period;
+    const bool dated = list == QLatin1String("day") || list == QLatin1String("month");
+    const bool yearly = list == QLatin1String("deadlines");
+    if (args.size() != ((dated || yearly) ? 1 : 0))
+        return io.usage(yearly  ? QStringLiteral("export deadlines vuole un ANNO")
+                        : dated ? QStringLiteral("export %1 vuole una data GG/MM/AAAA").arg(list)
+                                : QStringLiteral("export imminent non vuole argomenti"));
+    if (yearly && !isYear(args.first()))
+        return io.usage(QStringLiteral("l'anno va indicato con quattro cifre: ") + args.first());
+    const std::optional<QDate> date = dated ? Dates::parse(args.first()) : std::nullopt;
+    if (dated && !date)
+        return io.usage(QStringLiteral("data non valida (GG/MM/AAAA): ") + args.first());
+
+    deadlines::Failure failure;
+    Period period = Period::Imminent;
+    QList<deadlines::Row> rows;
+    if (yearly) {
+        period = Period::Archive;
+        rows = deadlines::archiveRows(AppDir::filePath(deadlines::fileName(args.first())), &failure);
+    } else if (list == QLatin1String("day")) {
+        period = Period::Day;
+        rows = deadlines::dayRows(*date, &failure);
+    } else if (list == QLatin1String("month")) {
+        period = Period::Month;
+        rows = deadlines::monthRows(*date, &failure);
+    } else {
+        rows = deadlines::currentImminentRows(&failure);
+    }
+    if (failure)
+        return io.fail(QString::fromStdString(failure->what()));
+    QString error;
+    if (!deadlines::writeExport(period, rows, &error))
+        return writeFailure(AppDir::filePath(QLatin1String(deadlines::exportFile(period).fileName)), error, io);
+    return Ok;
+}
+
+int exportArchive(const QStringList& args, const Output& io)
+{
+    static const QStringList lists = {QStringLiteral("members"), QStringLiteral("deadlines"),
+                                      QStringLiteral("imminent"), QStringLiteral("day"), QStringLiteral("month")};
+    if (args.isEmpty() || !lists.contains(args.first()))
+        return io.usage(QStringLiteral("export vuole cosa esportare: members, deadlines, imminent, day, month"));
+    if (args.first() == QLatin1String("members")) {
+        if (args.size() != 1)
+            return io.usage(QStringLiteral("export members non vuole argomenti"));
+        return exportMembers(io);
+    }
+    return exportDeadlines(args.first(), args.mid(1), io);
 }
 
 int initPassword(const QStringList& args, const Output& io)
@@ -462,6 +544,11 @@ std::optional<QList<int>> positionList(const QString& text)
     return positions;
 }
 
+QString outOfArchive(int position, const QString& path, int count)
+{
+    return QStringLiteral("la posizione %1 \u00E8 fuori dall'archivio %2 (schede: %3)").arg(position).arg(path).arg(count);
+}
+
 // The members at `positions` of Tesserati.pro, each as its card shows it:
 // the organization's texts and logo, the member's fields and photo.
 // Throws ArchiveError; a position past the last record gives an empty list
@@ -475,10 +562,7 @@ QList<Cards::CardFace> cardFaces(const QList<int>& positions, QString& error)
     QList<Cards::CardFace> faces;
     for (int position : positions) {
         if (position > archive.count()) {
-            error = QStringLiteral("la posizione %1 \u00E8 fuori dall'archivio %2 (schede: %3)")
-                        .arg(position)
-                        .arg(path)
-                        .arg(archive.count());
+            error = outOfArchive(position, path, archive.count());
             return {};
         }
         archive.seek(position - 1);
@@ -490,6 +574,15 @@ QList<Cards::CardFace> cardFaces(const QList<int>& positions, QString& error)
         faces.push_back(face);
     }
     return faces;
+}
+
+// Writes the pages into `pdf`; an earlier file is replaced only by the complete document.
+int writePdf(const Report::Prepared& pages, const QString& pdf, const Output& io)
+{
+    QString error;
+    if (!Report::writePdf(pages, pdf, &error))
+        return writeFailure(pdf, error, io);
+    return Ok;
 }
 
 // One card at the user's offsets, or sheets of nine: every sheet but the
@@ -578,16 +671,63 @@ int cards(const QStringList& args, const Output& io)
     } catch (const ArchiveError& e) {
         return io.fail(QString::fromStdString(e.what()));
     }
-    // A file that cannot be written is reported with the system's reason; an
-    // earlier file stays as it was.
     try {
-        QString error;
-        if (!Report::writePdf(cardPages(faces, single, landscape, topMm, leftMm), pdf, &error))
-            return io.fail(QStringLiteral("impossibile scrivere %1: %2").arg(pdf, error));
+        return writePdf(cardPages(faces, single, landscape, topMm, leftMm), pdf, io);
     } catch (const Report::Error& e) {
         return io.fail(QString::fromStdString(e.what()));
     }
-    return Ok;
+}
+
+// `pdf deadline YEAR POS --out F.pdf` and `pdf member POS --out F.pdf`: the
+// sheet of one record, as the screen's "Stampa" prints it.
+int pdfSheet(const QStringList& args, const Output& io)
+{
+    QString out;
+    QStringList plain;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args.at(i) != QLatin1String("--out")) {
+            plain << args.at(i);
+        } else if (i + 1 >= args.size() || args.at(i + 1).isEmpty() || !out.isEmpty()) {
+            return io.usage(QStringLiteral("pdf vuole un solo --out FILE.pdf"));
+        } else {
+            out = args.at(++i);
+        }
+    }
+    const bool deadline = !plain.isEmpty() && plain.first() == QLatin1String("deadline");
+    const bool member = !plain.isEmpty() && plain.first() == QLatin1String("member");
+    if (!(deadline && plain.size() == 3) && !(member && plain.size() == 2))
+        return io.usage(QStringLiteral("pdf vuole deadline ANNO POS oppure member POS, con --out FILE.pdf"));
+    if (out.isEmpty())
+        return io.usage(QStringLiteral("pdf vuole --out FILE.pdf"));
+    if (deadline && !isYear(plain.at(1)))
+        return io.usage(QStringLiteral("l'anno va indicato con quattro cifre: ") + plain.at(1));
+    const std::optional<QList<int>> position = positionList(plain.last());
+    if (!position || position->size() != 1)
+        return io.usage(QStringLiteral("pdf vuole una posizione (da 1 in su): ") + plain.last());
+
+    const QString path = AppDir::filePath(deadline ? deadlines::fileName(plain.at(1))
+                                                   : QString::fromLatin1(members::kFileName));
+    const RecordLayout& layout = deadline ? deadlines::recordLayout() : members::recordLayout();
+    try {
+        ArchiveFile archive(path, layout,
+                            deadline ? ArchiveFile::Mode::OpenOrCreate : ArchiveFile::Mode::ReadOnly);
+        if (position->first() > archive.count())
+            return io.fail(outOfArchive(position->first(), path, archive.count()));
+        archive.seek(position->first() - 1);
+        const Record record = archive.read();
+        archive.close();
+        const QImage logo = InfoSheet::fixedLogo();
+        Report::Template sheet = deadline ? DeadlineSheet::design(logo) : MemberSheet::design(logo);
+        if (deadline)
+            DeadlineSheet::fill(sheet, record);
+        else
+            MemberSheet::fill(sheet, record);
+        return writePdf(sheet.prepare(), out, io);
+    } catch (const ArchiveError& e) {
+        return io.fail(QString::fromStdString(e.what()));
+    } catch (const Report::Error& e) {
+        return io.fail(QString::fromStdString(e.what()));
+    }
 }
 
 }  // namespace
@@ -642,6 +782,8 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err)
         return exportArchive(rest, io);
     if (command == QLatin1String("cards"))
         return cards(rest, io);
+    if (command == QLatin1String("pdf"))
+        return pdfSheet(rest, io);
     return io.usage(QStringLiteral("comando sconosciuto: ") + command);
 }
 

@@ -1,6 +1,7 @@
 #include "deadlines/deadlinerules.h"
 
 #include "app/dates.h"
+#include "deadlines/deadlineperiods.h"
 #include "deadlines/deadlinerecord.h"
 #include "storage/appdir.h"
 #include "storage/recordfilter.h"
@@ -166,7 +167,7 @@ bool isImminent(const Record& record, const QDate& today)
     const QString notice = TextField::trimmed(record.text(u"Avviso"));
     if (!due || notice.isEmpty() || !allDigits(notice))
         return false;
-    return due->addDays(-notice.toInt()) <= today && today <= *due;
+    return isImminent(*due, notice.toInt(), today);
 }
 
 int countImminent(const QString& archivePath, const QDate& today)

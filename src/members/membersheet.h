@@ -2,7 +2,7 @@
 // The member sheet ("SCHEDA ANAGRAFICA SOCIO"): one A4 portrait page with a
 // title, 24 rows of label and value and a footer with the print date and time.
 
-#include "output/report.h"
+#include "output/infosheet.h"
 
 #include <QDateTime>
 #include <QImage>
@@ -12,18 +12,13 @@ class Record;
 namespace MemberSheet {
 
 // The label and the value of row k (1..24) of a member record, trimmed.
-struct Row {
-    QString label;
-    QString value;
-};
+using Row = InfoSheet::Row;
 QList<Row> rows(const Record& member);
 
 // The template `repScheda` as designed, with `logo` as its fixed picture.
-Report::Template design(const QImage& logo = QImage());
+inline Report::Template design(const QImage& logo = QImage()) { return InfoSheet::design(logo); }
 // Fills the template with the member and the current date and time, set to
 // portrait, as every preview and print does before preparing.
 void fill(Report::Template& sheet, const Record& member);
-// "Stampa eseguita in data dd/mm/yyyy alle ore <long time>".
-QString footerText(const QDateTime& moment);
 
 }  // namespace MemberSheet

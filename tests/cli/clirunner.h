@@ -1,22 +1,38 @@
 #pragma once
-// Runs the norvalis-cli built with the tests on a data folder of the test's own.
+// Running norvalis-cli from a test as from a plain terminal without a display,
+// on a data folder of the test's own, and reading what it wrote.
 
 #include <QByteArray>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
 struct CliResult {
     int status;
-    QString out;
+    QByteArray out;
     QByteArray err;
+
+    QString text() const { return QString::fromUtf8(out); }
 };
 
-inline CliResult cli(const QString& dataDir, const QStringList& arguments)
+// NORVALIS_CLI with --data-dir `dataDir`, no platform chosen and no data folder from the environment.
+inline CliResult runCli(const QString& dataDir, const QStringList& arguments)
 {
     QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "NORVALIS_DATA_DIR"})
+        env.remove(QLatin1String(name));
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(NORVALIS_CLI), QStringList{"--data-dir", dataDir} + arguments);
-    if (!p.waitForFinished(30000))
+    if (!p.waitForFinished(60000))
         return {-1, {}, "did not finish"};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), p.readAllStandardError()};
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+// Page objects of a PDF ("/Type /Page", not the "/Type /Pages" tree).
+inline int pdfPageCount(const QByteArray& pdf)
+{
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
+    return int(QString::fromLatin1(pdf).count(page));
 }

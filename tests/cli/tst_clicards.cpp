@@ -3,6 +3,7 @@
 #include "cards/cardsettings.h"
 #include "members/memberphoto.h"
 #include "members/membersfixture.h"
+#include "cli/clirunner.h"
 
 #include <QImage>
 #include <QProcess>
@@ -13,25 +14,8 @@
 
 namespace {
 
-struct Result {
-    int status;
-    QByteArray out;
-    QByteArray err;
-};
-
-// Run as from a plain terminal without a display: no platform chosen.
-Result cli(const QString& dataDir, const QStringList& arguments)
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "NORVALIS_DATA_DIR"})
-        env.remove(QLatin1String(name));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(NORVALIS_CLI), QStringList{"--data-dir", dataDir} + arguments);
-    if (!p.waitForFinished(60000))
-        return {-1, {}, "did not finish"};
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
+using Result = CliResult;
+Result cli(const QString& dataDir, const QStringList& arguments) { return runCli(dataDir, arguments); }
 
 QByteArray readAll(const QString& path)
 {
@@ -39,12 +23,7 @@ QByteArray readAll(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// Page objects of a PDF ("/Type /Page", not the "/Type /Pages" tree).
-int pageCount(const QByteArray& pdf)
-{
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
-    return int(QString::fromLatin1(pdf).count(page));
-}
+int pageCount(const QByteArray& pdf) { return pdfPageCount(pdf); }
 
 // The paper of every page, in points.
 QList<QSize> mediaBoxes(const QByteArray& pdf)

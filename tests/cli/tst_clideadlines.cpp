@@ -57,10 +57,10 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QList<int>, records);
-        const CliResult r = cli(m_dir.path(), arguments);
+        const CliResult r = runCli(m_dir.path(), arguments);
         QCOMPARE(r.err, QByteArray());
         QCOMPARE(r.status, 0);
-        QCOMPARE(r.out, linesOf("2025", records));
+        QCOMPARE(r.text(), linesOf("2025", records));
     }
 
     void remindersCountTheCurrentYearOnTheGivenDay_data()
@@ -76,9 +76,9 @@ private slots:
     {
         QFETCH(QStringList, clock);
         QFETCH(QString, count);
-        const CliResult r = cli(m_dir.path(), clock + QStringList{"reminders"});
+        const CliResult r = runCli(m_dir.path(), clock + QStringList{"reminders"});
         QCOMPARE(r.status, 0);
-        QCOMPARE(r.out, count);
+        QCOMPARE(r.text(), count);
     }
 
     void aYearWithoutArchiveGetsAnEmptyOne()
@@ -87,9 +87,9 @@ private slots:
         for (const QStringList& arguments : {QStringList{"search", "deadlines", "2040"},
                                              QStringList{"list", "deadlines", "2041", "--state", "pagati"},
                                              QStringList{"--today", "05/05/2042", "reminders"}}) {
-            const CliResult r = cli(empty.path(), arguments);
+            const CliResult r = runCli(empty.path(), arguments);
             QCOMPARE(r.status, 0);
-            QCOMPARE(r.out, arguments.last() == QLatin1String("reminders") ? QStringLiteral("0\n") : QString());
+            QCOMPARE(r.text(), arguments.last() == QLatin1String("reminders") ? QStringLiteral("0\n") : QString());
         }
         for (const char* file : {"2040.sca", "2041.sca", "2042.sca"})
             QCOMPARE(QFileInfo(empty.filePath(QLatin1String(file))).size(), 0);
@@ -102,9 +102,9 @@ private slots:
         for (const QStringList& arguments : {QStringList{"search", "deadlines", "2025"},
                                              QStringList{"list", "deadlines", "2025", "--state", "dapagare"},
                                              QStringList{"--today", "01/01/2025", "reminders"}}) {
-            const CliResult r = cli(dir.path(), arguments);
+            const CliResult r = runCli(dir.path(), arguments);
             QCOMPARE(r.status, 1);
-            QVERIFY(r.out.isEmpty());
+            QVERIFY(r.text().isEmpty());
             QVERIFY(r.err.startsWith("norvalis-cli: "));
             QCOMPARE(r.err.count('\n'), 1);
         }
@@ -131,19 +131,19 @@ private slots:
     void refusesWhatItCannotDo()
     {
         QFETCH(QStringList, arguments);
-        const CliResult r = cli(m_dir.path(), arguments);
+        const CliResult r = runCli(m_dir.path(), arguments);
         QCOMPARE(r.status, 2);
-        QVERIFY(r.out.isEmpty());
+        QVERIFY(r.text().isEmpty());
         QVERIFY(r.err.contains("Uso: norvalis-cli"));
     }
 
     void helpNamesTheCommands()
     {
-        const CliResult r = cli(m_dir.path(), {"--help"});
+        const CliResult r = runCli(m_dir.path(), {"--help"});
         QCOMPARE(r.status, 0);
         for (const char* text : {"search deadlines ANNO", "list deadlines ANNO --state STATO", "reminders",
                                  "--today GG/MM/AAAA", "--now HH:MM:SS"})
-            QVERIFY2(r.out.contains(QLatin1String(text)), text);
+            QVERIFY2(r.text().contains(QLatin1String(text)), text);
     }
 };
 

@@ -40,9 +40,9 @@ private slots:
         QString expected;
         for (int position : records)
             expected += members::resultLine(archive.read(position)) + QLatin1Char('\n');
-        const CliResult r = cli(m_dir.path(), QStringList{"search", "members"} + filters);
+        const CliResult r = runCli(m_dir.path(), QStringList{"search", "members"} + filters);
         QCOMPARE(r.status, 0);
-        QCOMPARE(r.out, expected);
+        QCOMPARE(r.text(), expected);
     }
 
     void refusesWhatItCannotDo_data()
@@ -58,18 +58,18 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
-        const CliResult r = cli(m_dir.path(), arguments);
+        const CliResult r = runCli(m_dir.path(), arguments);
         QCOMPARE(r.status, status);
-        QVERIFY(r.out.isEmpty());
+        QVERIFY(r.text().isEmpty());
         QVERIFY(r.err.contains("Uso: norvalis-cli"));
     }
 
     void missingArchiveIsCreatedEmpty()
     {
         QTemporaryDir empty;
-        const CliResult r = cli(empty.path(), {"search", "members"});
+        const CliResult r = runCli(empty.path(), {"search", "members"});
         QCOMPARE(r.status, 0);
-        QVERIFY(r.out.isEmpty());
+        QVERIFY(r.text().isEmpty());
         QCOMPARE(QFileInfo(empty.filePath(QLatin1String(members::kFileName))).size(), 0);
     }
 };
