@@ -72,9 +72,7 @@ Report::Template cardPage(const QString& name)
     Report::Template t;
     t.name = name;
     t.previewButtons = Report::StandardPreview;
-    t.page.paperMm = QSizeF(210, 297);
-    t.page.orientation = Report::Orientation::Portrait;
-    t.page.leftMargin = t.page.rightMargin = t.page.topMargin = t.page.bottomMargin = 0;
+    t.page = Report::Page::a4(Report::Orientation::Portrait, 0);
     t.page.defaultFont = QStringLiteral("Arial");
     return t;
 }

@@ -38,9 +38,7 @@ Report::Template design(const QImage& logo, int previewButtons)
     Template t;
     t.name = QStringLiteral("Scheda informativa");
     t.previewButtons = previewButtons;
-    t.page.paperMm = QSizeF(210, 297);
-    t.page.orientation = Orientation::Portrait;
-    t.page.leftMargin = t.page.rightMargin = t.page.topMargin = t.page.bottomMargin = 10;
+    t.page = Page::a4(Orientation::Portrait, 10);
 
     Object& img = t.add(picture(QStringLiteral("imgLogo"), 3, 3, 17, 13, true));
     img.setPicture(logo);

@@ -575,15 +575,22 @@ bool writePdf(const Prepared& report, const QString& fileName, QString* error)
         error);
 }
 
+Page Page::a4(Orientation orientation, double marginMm)
+{
+    Page page;
+    page.paperMm = QSizeF(210, 297);
+    page.orientation = orientation;
+    page.leftMargin = page.rightMargin = page.topMargin = page.bottomMargin = marginMm;
+    return page;
+}
+
 Template listLayout(const QString& title, const QStringList& lines)
 {
     const QColor slateGrey(0x70, 0x80, 0x90);
     Template t;
     t.name = QStringLiteral("Riepilogo dati");
     t.previewButtons = ListPreview;
-    t.page.paperMm = QSizeF(210, 297);
-    t.page.orientation = Orientation::Landscape;
-    t.page.leftMargin = t.page.rightMargin = t.page.topMargin = t.page.bottomMargin = 10;
+    t.page = Page::a4(Orientation::Landscape, 10);
 
     t.addBand({QStringLiteral("ReportTitle"), BandKind::Title, mm(8), mm(277), {}});
     t.add(QStringLiteral("ReportTitle"), captionBox(QStringLiteral("txtTitolo"), 2, 1, 273, 5, QStringLiteral("Riepilogo"),

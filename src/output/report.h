@@ -124,6 +124,9 @@ struct Page {
     void setLeftMargin(double millimetres) { leftMargin = millimetres; }
     // The paper as it lies: landscape swaps width and height.
     QSizeF sizeMm() const;
+
+    // An A4 sheet lying as given, with the same margin on every side.
+    static Page a4(Orientation orientation, double marginMm);
 };
 
 // One drawing step of a finished page. Rectangles are in units from the

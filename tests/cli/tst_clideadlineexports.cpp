@@ -53,7 +53,7 @@ private slots:
                                 deadlineRecord("02/03/2025", "09:00", {{"Pagatore", "due"}}),
                                 deadlineRecord("15/03/2025", "08:30", {{"Pagatore", "tre & <c>"}}),
                                 deadlineRecord("10/04/2025", "08:30", {{"Pagatore", "quattro"}})});
-        const QDate today = QDate::currentDate();
+        const QDate today(2026, 6, 10);  // the day the imminent export is run on
         writeDeadlines(QString::number(today.year()),
                        {deadlineRecord(Dates::format(today.addDays(3)), "12:00", {{"Pagatore", "fra tre giorni"}, {"Avviso", "3"}}),
                         deadlineRecord(Dates::format(today.addDays(3)), "12:00", {{"Pagatore", "troppo presto"}, {"Avviso", "2"}})});
@@ -71,7 +71,7 @@ private slots:
                                << QStringList{"due", "tre &amp; &lt;c&gt;", "uno"};
         QTest::newRow("day") << QStringList{"export", "day", "15/03/2025"} << "Scadenze_Giornaliere.xls"
                              << QStringList{"tre &amp; &lt;c&gt;", "uno"};
-        QTest::newRow("imminent") << QStringList{"export", "imminent"} << "Scadenze_Imminenti.xls"
+        QTest::newRow("imminent") << QStringList{"--today", "10/06/2026", "export", "imminent"} << "Scadenze_Imminenti.xls"
                                   << QStringList{"fra tre giorni"};
     }
     void fourFiles()
