@@ -196,6 +196,34 @@ QList<Topic> buildTable()
             "l'archivio in un foglio di calcolo di Microsoft Excel.",
         }),
 
+        make("scadenze", "Visualizzazione scadenze pagamenti.", {
+            "Questa finestra mostra in una tabella le scadenze scelte, una per riga, con tutti i loro dati. "
+            "L'elenco delle scadenze imminenti si apre con il pulsante \"OK\" del pannello iniziale dello "
+            "scadenzario, attivo quando all'apertura il programma trova scadenze vicine: una scadenza è "
+            "imminente dal giorno in cui ne mancano tanti quanti i suoi giorni di preavviso fino al giorno "
+            "stesso della scadenza.",
+
+            "I due pulsanti sotto il calendario del pannello iniziale aprono le scadenze del giorno scelto e "
+            "quelle del suo mese, lette dall'archivio dell'anno del giorno scelto. Le righe sono in ordine di "
+            "data e di ora; la colonna \"N.\" riporta l'ordine in cui le scadenze sono state registrate.",
+
+            "Il pulsante \"Esporta\" scrive le righe mostrate in un foglio di lavoro nella cartella del "
+            "programma (Scadenze_Imminenti.xls, Scadenze_Giornaliere.xls o Scadenze_Mensili.xls) e propone di "
+            "aprirlo; ogni esportazione sostituisce il file della precedente. Il pulsante \"Esci\" chiude la "
+            "finestra.",
+        }),
+
+        make("expscadenzario", "Esportazione Scadenzario pagamenti in Microsoft Excel.", {
+            "Questa finestra mostra in una tabella tutte le scadenze dell'archivio dell'anno aperto, "
+            "nell'ordine in cui sono state registrate, una per riga con tutti i loro dati.",
+
+            "Il pulsante \"Esporta\" scrive tutte le scadenze in un foglio di lavoro, il file "
+            "Scadenzario_Pagamenti.xls nella cartella del programma, che si apre con Microsoft Excel o con un "
+            "altro programma di fogli di calcolo; a esportazione finita il programma propone di aprirlo. Per "
+            "conservarlo, salvarlo con un altro nome: ogni esportazione sostituisce il file della precedente. "
+            "Se il file è già aperto nel programma di fogli di calcolo, chiuderlo e ripetere l'esportazione.",
+        }),
+
         make("expanagrafica", "Esportazione archivio anagrafico dei Soci in Microsoft Excel.", {
             "Questa finestra mostra in una tabella tutte le schede dell'archivio dei soci, nell'ordine in "
             "cui sono state registrate, comprese quelle con la tessera annullata: è quindi anche il modo "

@@ -254,6 +254,17 @@ QList<ResultLine> search(const QString& archivePath, const SearchTexts& typed)
     return shown(std::move(lines));
 }
 
+std::optional<LineRecord> lastRecordOfLine(const QString& archivePath, const QString& line)
+{
+    const QString wanted = line.trimmed();
+    std::optional<LineRecord> found;
+    Archive(archivePath, recordLayout()).scan([&](int position, const Record& record) {
+        if (listLine(record).trimmed() == wanted)
+            found = LineRecord{position, record};
+    });
+    return found;
+}
+
 QString countText(int lines)
 {
     return QStringLiteral("Il presente elenco contiene %1 schede.").arg(lines);

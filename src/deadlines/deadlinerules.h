@@ -105,6 +105,16 @@ inline constexpr const char* kSearchPrintTitle = "Riepilogo scadenze pagamenti";
 // The deadlines the filters qualify, as a status list shows them. Throws
 // ArchiveError when the archive cannot be used.
 QList<ResultLine> search(const QString& archivePath, const SearchTexts& typed);
+// The record a chosen line of a status list or of the search loads: the last
+// one in the archive whose line, trimmed, equals `line` trimmed, whatever its
+// status; none when no record gives that line. Throws ArchiveError when the
+// archive cannot be read.
+struct LineRecord {
+    int position;
+    Record record;
+};
+std::optional<LineRecord> lastRecordOfLine(const QString& archivePath, const QString& line);
+
 // "Il presente elenco contiene N schede."
 QString countText(int lines);
 

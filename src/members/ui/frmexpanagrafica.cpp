@@ -5,6 +5,7 @@
 #include "app/ui/services.h"
 #include "members/memberrecord.h"
 #include "output/ui/exportflow.h"
+#include "output/ui/gridwindow.h"
 #include "storage/appdir.h"
 
 #include <QApplication>
@@ -15,13 +16,6 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-namespace {
-
-const QString ReadyText = QStringLiteral("Esportazione archivio in Microsoft Excel.");
-constexpr int RowHeight = 21;
-
-}  // namespace
 
 void MemberGridModel::setRows(members::MemberRows rows)
 {
@@ -64,64 +58,19 @@ QVariant MemberGridModel::headerData(int section, Qt::Orientation orientation, i
 
 TfrmExpAnagrafica::TfrmExpAnagrafica(QWidget* parent) : QDialog(parent)
 {
-    prepareWindow(this, QStringLiteral(" Esporta archivio anagrafico dei Soci in Microsoft Excel"));
-
-    ScreenToolbar bar(this);
-    cmdEsporta = bar.add("cmdEsporta", "excel", QStringLiteral("Esporta"));
-    bar.addStretch();
-    cmdGuida = bar.add("cmdGuida", "guida", QStringLiteral("Guida"));
-    cmdEsci = bar.add("cmdEsci", "esci", QStringLiteral("Esci"));
-
     model = new MemberGridModel(this);
-    grdRecords = new QTableView(this);
-    grdRecords->setObjectName(QStringLiteral("grdRecords"));
-    grdRecords->setModel(model);
-    grdRecords->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdRecords->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdRecords->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdRecords->setAlternatingRowColors(true);
-    grdRecords->setWordWrap(false);
-    grdRecords->verticalHeader()->hide();
-    grdRecords->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grdRecords->verticalHeader()->setDefaultSectionSize(RowHeight);
-    grdRecords->horizontalHeader()->setHighlightSections(false);
-    grdRecords->horizontalHeader()->setStretchLastSection(false);
-    grdRecords->setFont(QFont(QStringLiteral("Verdana"), 8));
-    grdRecords->setStyleSheet(QStringLiteral(
-        "QTableView { gridline-color: #D5DDE7; alternate-background-color: #F4F7FB; "
-        "  selection-background-color: #FCE3C4; selection-color: black; }"
-        "QHeaderView::section { background: #E8EEF5; color: #1F4E79; font: bold 8pt 'Verdana'; "
-        "  border: none; border-right: 1px solid #CFD8E3; border-bottom: 1px solid #CFD8E3; padding: 2px 4px; }"));
-    const auto& columns = members::gridColumns();
-    for (int c = 0; c < columns.size(); ++c)
-        grdRecords->setColumnWidth(c, columns.at(c).width);
-
-    panInfo = new QLabel(ReadyText, this);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setStyleSheet(QStringLiteral("background: white; border-top: 1px solid #CFD8E3; padding: 4px 10px;"
-                                          "font: 12pt 'Tahoma';"));
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(bar.frame());
-    auto* body = new QVBoxLayout;
-    body->setContentsMargins(8, 8, 8, 8);
-    body->addWidget(grdRecords);
-    layout->addLayout(body, 1);
-    layout->addWidget(panInfo);
-    resize(1000, 600);
-
-    m_hints = new HintBar(panInfo, this);
-    m_hints->add({
-        {"cmdEsporta", ExportFlow::ButtonHint},
-        {"cmdGuida", QStringLiteral("Visualizza la pagina della guida sensibile al contesto.")},
-        {"cmdEsci", QStringLiteral("Esci da questo ambiente di lavoro.")},
-    });
-
+    QList<int> widths;
+    for (const auto& column : members::gridColumns())
+        widths << column.width;
+    const GridWindow w = buildGridWindow(this, QStringLiteral(" Esporta archivio anagrafico dei Soci in Microsoft Excel"),
+                                         model, widths, QStringLiteral("expanagrafica"));
+    grdRecords = w.grid;
+    cmdEsporta = w.cmdEsporta;
+    cmdGuida = w.cmdGuida;
+    cmdEsci = w.cmdEsci;
+    panInfo = w.panInfo;
+    m_hints = w.hints;
     connect(cmdEsporta, &QToolButton::clicked, this, &TfrmExpAnagrafica::cmdEsportaClick);
-    connect(cmdGuida, &QToolButton::clicked, this, [this] { showHelp(this, QStringLiteral("expanagrafica")); });
-    connect(cmdEsci, &QToolButton::clicked, this, &QDialog::reject);
 }
 
 void TfrmExpAnagrafica::loadRecords()

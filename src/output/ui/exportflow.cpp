@@ -11,6 +11,11 @@ namespace ExportFlow {
 
 Outcome run(QWidget* parent, const QString& fileName, const std::function<Spreadsheet::Table()>& table)
 {
+    return runWith(parent, fileName, [&] { return Spreadsheet::writeFile(AppDir::filePath(fileName), table()); });
+}
+
+Outcome runWith(QWidget* parent, const QString& fileName, const std::function<bool()>& write)
+{
     if (!Ui::question(parent, AskText))
         return Outcome::Declined;
 
@@ -18,7 +23,7 @@ Outcome run(QWidget* parent, const QString& fileName, const std::function<Spread
     QApplication::setOverrideCursor(Qt::WaitCursor);
     bool written = false;
     try {
-        written = Spreadsheet::writeFile(path, table());
+        written = write();
     } catch (const ArchiveError&) {
         // The archive could not be read whole: the earlier file stays.
         QApplication::restoreOverrideCursor();

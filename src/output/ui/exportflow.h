@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace ExportFlow {
@@ -27,5 +29,8 @@ enum class Outcome { Declined, Written, Failed };
 // archive could not be read whole) the archive's failure message is shown and
 // no file is written.
 Outcome run(QWidget* parent, const QString& fileName, const std::function<Spreadsheet::Table()>& table);
+// The same dialogue around a writer of its own that puts the file `fileName`
+// into the data folder: false (or ArchiveError, as above) when it could not.
+Outcome runWith(QWidget* parent, const QString& fileName, const std::function<bool()>& write);
 
 }  // namespace ExportFlow

@@ -263,7 +263,9 @@ void SearchDialog::btnCercaClick()
 void SearchDialog::showResults(QList<ResultLine> lines)
 {
     model->setLines(std::move(lines));
-    lblTrovate->setText(QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(model->rowCount()));
+    const int count = model->rowCount();
+    lblTrovate->setText(m_setup.countText ? m_setup.countText(count)
+                                          : QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(count));
 }
 
 void SearchDialog::btnTrovaClick()

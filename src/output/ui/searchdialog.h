@@ -15,6 +15,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -35,6 +37,8 @@ public:
         QStringList criteriaInstructions;
         QString busyText;           // shown while "Cerca" runs
         bool showCount = true;      // lblTrovate on the result page
+        // The count's wording for N lines; "Il presente riepilogo contiene N schede." when not given.
+        std::function<QString(int)> countText;
     };
 
     SearchDialog(const Setup& setup, QWidget* parent = nullptr);

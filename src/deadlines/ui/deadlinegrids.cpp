@@ -1,0 +1,200 @@
+// The period lists and the whole-archive window: the deadlines in a grid,
+// and their spreadsheet file through the export dialogue.
+
+#include "deadlines/ui/deadlinedialogs.h"
+
+#include "app/ui/formkit.h"
+#include "app/ui/services.h"
+#include "output/ui/exportflow.h"
+#include "output/ui/gridwindow.h"
+
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QDialog>
+#include <QTableView>
+#include <QToolButton>
+
+#include <functional>
+
+namespace {
+
+// The rows of a grid as a table model: column 0 the number, 1 to 19 the
+// fields, 20 the sort key of the period lists.
+class DeadlineGridModel : public QAbstractTableModel {
+public:
+    DeadlineGridModel(deadlines::Period period, QObject* parent)
+        : QAbstractTableModel(parent), m_columns(deadlines::gridColumns(period))
+    {
+    }
+
+    void setRows(QList<deadlines::Row> rows)
+    {
+        beginResetModel();
+        m_rows = std::move(rows);
+        endResetModel();
+    }
+    const QList<deadlines::Row>& rows() const { return m_rows; }
+    const QList<deadlines::GridColumn>& columns() const { return m_columns; }
+
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : m_rows.size(); }
+    int columnCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : m_columns.size();
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        if (role == Qt::TextAlignmentRole && index.column() == 0)
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+        if (role != Qt::DisplayRole)
+            return {};
+        const deadlines::Row& row = m_rows.at(index.row());
+        const int c = index.column();
+        if (c == 0)
+            return QString::number(row.number);
+        if (c <= deadlines::kFieldColumns)
+            return row.cells.value(c - 1);
+        return row.key;
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || section < 0 || section >= m_columns.size())
+            return QAbstractTableModel::headerData(section, orientation, role);
+        if (role == Qt::DisplayRole)
+            return m_columns.at(section).title;
+        if (role == Qt::TextAlignmentRole)
+            return int((section == 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        return {};
+    }
+
+private:
+    QList<deadlines::GridColumn> m_columns;
+    QList<deadlines::Row> m_rows;
+};
+
+QString caption(deadlines::Period period)
+{
+    switch (period) {
+    case deadlines::Period::Imminent:
+        return QStringLiteral(" Scadenze imminenti");
+    case deadlines::Period::Day:
+        return QStringLiteral(" Scadenze del giorno");
+    case deadlines::Period::Month:
+        return QStringLiteral(" Scadenze del mese");
+    case deadlines::Period::Archive:
+        return QStringLiteral(" Esporta archivio Scadenzario pagamenti");
+    }
+    return {};
+}
+
+const char* windowName(deadlines::Period period)
+{
+    switch (period) {
+    case deadlines::Period::Imminent:
+        return "frmExpImminenti";
+    case deadlines::Period::Day:
+        return "frmExpGiornaliere";
+    case deadlines::Period::Month:
+        return "frmExpMensili";
+    case deadlines::Period::Archive:
+        return "frmExpScadenzario";
+    }
+    return "";
+}
+
+QList<int> widths(const QList<deadlines::GridColumn>& columns)
+{
+    QList<int> w;
+    for (const auto& c : columns)
+        w << c.width;
+    return w;
+}
+
+using RowSource = std::function<QList<deadlines::Row>(deadlines::Failure*)>;
+
+}  // namespace
+
+// A grid of deadlines filled when first shown, with its export.
+class TfrmExpScadenze : public QDialog {
+    Q_OBJECT
+public:
+    TfrmExpScadenze(QWidget* parent, deadlines::Period period, RowSource source)
+        : QDialog(parent), m_period(period), m_source(std::move(source))
+    {
+        setObjectName(QLatin1String(windowName(period)));
+        m_model = new DeadlineGridModel(period, this);
+        const GridWindow w = buildGridWindow(
+            this, caption(period), m_model, widths(m_model->columns()),
+            period == deadlines::Period::Archive ? QStringLiteral("expscadenzario") : QStringLiteral("scadenze"));
+        connect(w.cmdEsporta, &QToolButton::clicked, this, &TfrmExpScadenze::cmdEsportaClick);
+        resize(1200, 600);
+    }
+
+public slots:
+    void cmdEsportaClick()
+    {
+        ExportFlow::runWith(this, QLatin1String(deadlines::exportFile(m_period).fileName), [this] {
+            // A grid that stopped short is not written over an earlier export.
+            if (m_failure)
+                throw *m_failure;
+            return deadlines::writeExport(m_period, m_model->rows());
+        });
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QDialog::showEvent(event);
+        if (m_loaded)
+            return;
+        m_loaded = true;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_model->setRows(m_source(&m_failure));
+        QApplication::restoreOverrideCursor();
+    }
+
+private:
+    deadlines::Period m_period;
+    RowSource m_source;
+    DeadlineGridModel* m_model;
+    bool m_loaded = false;
+    deadlines::Failure m_failure;
+};
+
+namespace {
+
+void runGrid(QWidget* parent, deadlines::Period period, RowSource source)
+{
+    TfrmExpScadenze window(parent, period, std::move(source));
+    centre(&window, parent);
+    Ui::runModal(window);
+}
+
+}  // namespace
+
+void showPeriodList(QWidget* parent, deadlines::Period period, const QDate& date)
+{
+    switch (period) {
+    case deadlines::Period::Imminent:
+        runGrid(parent, period, [](deadlines::Failure* f) { return deadlines::currentImminentRows(f); });
+        break;
+    case deadlines::Period::Day:
+        runGrid(parent, period, [date](deadlines::Failure* f) { return deadlines::dayRows(date, f); });
+        break;
+    case deadlines::Period::Month:
+        runGrid(parent, period, [date](deadlines::Failure* f) { return deadlines::monthRows(date, f); });
+        break;
+    case deadlines::Period::Archive:
+        showArchiveExport(parent, deadlines::archivePathOfYear(date.year()));
+        break;
+    }
+}
+
+void showArchiveExport(QWidget* parent, const QString& archivePath)
+{
+    runGrid(parent, deadlines::Period::Archive,
+            [archivePath](deadlines::Failure* f) { return deadlines::archiveRows(archivePath, f); });
+}
+
+#include "deadlinegrids.moc"

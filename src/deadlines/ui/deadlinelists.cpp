@@ -1,0 +1,196 @@
+// The status lists and the search of the deadlines: the shared search dialog
+// with the deadline lines, and the hand-back into the deadline screen.
+
+#include "deadlines/ui/deadlinedialogs.h"
+
+#include "app/ui/formbinding.h"
+#include "app/ui/formkit.h"
+#include "app/ui/services.h"
+#include "output/ui/searchdialog.h"
+#include "storage/archiveerror.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString ScreenName = QStringLiteral("frmScadenzario");
+
+// Loads the last deadline giving `line` into the deadline screen, with its
+// position; nothing when the screen is missing, no record gives the line or
+// the archive cannot be read.
+void loadIntoScreen(const QString& archivePath, const QString& line)
+{
+    auto* position = windowControl<QLabel>(ScreenName, QStringLiteral("lblPosizione"));
+    if (!position)
+        return;
+    try {
+        const auto found = deadlines::lastRecordOfLine(archivePath, line);
+        if (!found)
+            return;
+        FormBinding::fill(position->window(), found->record);
+        position->setText(QString::number(found->position));
+    } catch (const ArchiveError&) {
+    }
+}
+
+// The title banner of a status list: the words in blue capitals between two
+// small pictures.
+QWidget* banner(const QString& words, QWidget* parent)
+{
+    auto* band = new QWidget(parent);
+    band->setObjectName(QStringLiteral("imgTitolo"));
+    auto* row = new QHBoxLayout(band);
+    row->setContentsMargins(0, 0, 0, 8);
+    auto pictureLabel = [band](const QString& icon) {
+        auto* l = new QLabel(band);
+        l->setPixmap(picture(icon, QSize(36, 36)));
+        return l;
+    };
+    auto* text = new QLabel(words, band);
+    text->setStyleSheet(QStringLiteral("color: #1F4E9C; font: bold 18pt 'Verdana';"));
+    row->addStretch(1);
+    row->addWidget(pictureLabel(QStringLiteral("scadute")));
+    row->addSpacing(12);
+    row->addWidget(text);
+    row->addSpacing(12);
+    row->addWidget(pictureLabel(QStringLiteral("calendario")));
+    row->addStretch(1);
+    return band;
+}
+
+const char* bannerWords(deadlines::Status status)
+{
+    switch (status) {
+    case deadlines::Status::ToConfirm:
+        return "APPUNTAMENTI DA CONFERMARE";
+    case deadlines::Status::ToPay:
+        return "PAGAMENTI DA EFFETTUARE";
+    case deadlines::Status::Paid:
+        return "PAGAMENTI EFFETTUATI";
+    }
+    return "";
+}
+
+// The window class names the three lists had: TfrmDaConfermare,
+// TfrmConfermati and TfrmNonConfermati.
+const char* windowName(deadlines::Status status)
+{
+    switch (status) {
+    case deadlines::Status::ToConfirm:
+        return "frmDaConfermare";
+    case deadlines::Status::ToPay:
+        return "frmConfermati";
+    case deadlines::Status::Paid:
+        return "frmNonConfermati";
+    }
+    return "";
+}
+
+SearchDialog::Setup statusSetup(deadlines::Status status)
+{
+    const deadlines::StatusList& list = deadlines::statusList(status);
+    SearchDialog::Setup s;
+    s.caption = QString::fromUtf8(list.caption);
+    s.printTitle = QString::fromUtf8(list.printTitle);
+    s.showCount = false;
+    return s;
+}
+
+}  // namespace
+
+// A list of the deadlines in one payment state, filled when it opens.
+class TfrmStatoScadenze : public SearchDialog {
+    Q_OBJECT
+public:
+    TfrmStatoScadenze(QWidget* parent, const QString& archivePath, deadlines::Status status)
+        : SearchDialog(statusSetup(status), parent), m_path(archivePath), m_status(status)
+    {
+        setObjectName(QLatin1String(windowName(status)));
+        static_cast<QVBoxLayout*>(layout())->insertWidget(0, banner(QLatin1String(bannerWords(status)), this));
+    }
+
+protected:
+    QList<ResultLine> findLines(const QList<RecordFilter::Term>&) override
+    {
+        // An archive that cannot be read whole lists what was read before.
+        return deadlines::statusLines(m_path, m_status);
+    }
+    void handBack(const ResultLine& line) override { loadIntoScreen(m_path, line.text); }
+
+private:
+    QString m_path;
+    deadlines::Status m_status;
+};
+
+namespace {
+
+SearchDialog::Setup searchSetup()
+{
+    static const char* const Labels[] = {
+        "Data scadenza (gg/mm/aaaa):", "Ora appuntamento (HH:MM):", "Pagatore:", "Codice fiscale:",
+        "Numero tessera:", "Carica ricoperta:", "Estremi ricevuta:", "Beneficiario:", "Causale scadenza:", "Note:",
+    };
+    static_assert(std::size(Labels) == deadlines::kSearchFields.size());
+    SearchDialog::Setup s;
+    s.caption = QStringLiteral(" Trova scadenze pagamenti in archivio");
+    s.printTitle = QLatin1String(deadlines::kSearchPrintTitle);
+    for (std::size_t i = 0; i < std::size(Labels); ++i)
+        s.criteria.push_back({QLatin1String(deadlines::kSearchFields[i]), QString::fromUtf8(Labels[i])});
+    s.criteriaInstructions = {
+        QStringLiteral("Immettere nei campi prescelti una o più parole consecutive presenti nelle schede da trovare "
+                       "e premere il pulsante Cerca."),
+        QStringLiteral("Lasciare in bianco tutti gli altri campi."),
+        QStringLiteral("Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."),
+    };
+    s.busyText = QStringLiteral("Ricerca schede in corso. Attendere...");
+    s.countText = &deadlines::countText;
+    return s;
+}
+
+}  // namespace
+
+// " Trova scadenze pagamenti in archivio": deadlines found by up to ten
+// fields; a double-click loads one into the deadline screen.
+class TfrmTrovaScadenzario : public SearchDialog {
+    Q_OBJECT
+public:
+    TfrmTrovaScadenzario(QWidget* parent, const QString& archivePath)
+        : SearchDialog(searchSetup(), parent), m_path(archivePath)
+    {
+        setObjectName(QStringLiteral("frmTrovaScadenzario"));
+    }
+
+protected:
+    QList<ResultLine> findLines(const QList<RecordFilter::Term>& typed) override
+    {
+        deadlines::SearchTexts texts;
+        for (std::size_t i = 0; i < texts.size() && i < std::size_t(typed.size()); ++i)
+            texts[i] = typed.at(qsizetype(i)).typed;
+        return deadlines::search(m_path, texts);
+    }
+    void handBack(const ResultLine& line) override
+    {
+        if (callerKey().trimmed() == QLatin1String("Scadenzario"))
+            loadIntoScreen(m_path, line.text);
+    }
+
+private:
+    QString m_path;
+};
+
+void showStatusList(QWidget* parent, const QString& archivePath, deadlines::Status status)
+{
+    TfrmStatoScadenze dialog(parent, archivePath, status);
+    Ui::runModal(dialog);
+}
+
+void showDeadlineSearch(QWidget* parent, const QString& archivePath)
+{
+    TfrmTrovaScadenzario dialog(parent, archivePath);
+    dialog.setCallerKey(QStringLiteral("Scadenzario"));
+    Ui::runModal(dialog);
+}
+
+#include "deadlinelists.moc"

@@ -1,0 +1,82 @@
+#include "output/ui/gridwindow.h"
+
+#include "app/ui/formkit.h"
+#include "app/ui/frmguida.h"
+#include "output/ui/exportflow.h"
+
+#include <QDialog>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString ReadyText = QStringLiteral("Esportazione archivio in Microsoft Excel.");
+constexpr int RowHeight = 21;
+
+}  // namespace
+
+GridWindow buildGridWindow(QDialog* window, const QString& caption, QAbstractItemModel* model,
+                           const QList<int>& widths, const QString& helpTopic)
+{
+    prepareWindow(window, caption);
+    GridWindow w{};
+
+    ScreenToolbar bar(window);
+    w.cmdEsporta = bar.add("cmdEsporta", "excel", QStringLiteral("Esporta"));
+    bar.addStretch();
+    w.cmdGuida = bar.add("cmdGuida", "guida", QStringLiteral("Guida"));
+    w.cmdEsci = bar.add("cmdEsci", "esci", QStringLiteral("Esci"));
+
+    w.grid = new QTableView(window);
+    w.grid->setObjectName(QStringLiteral("grdRecords"));
+    w.grid->setModel(model);
+    w.grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    w.grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    w.grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    w.grid->setAlternatingRowColors(true);
+    w.grid->setWordWrap(false);
+    w.grid->verticalHeader()->hide();
+    w.grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    w.grid->verticalHeader()->setDefaultSectionSize(RowHeight);
+    w.grid->horizontalHeader()->setHighlightSections(false);
+    w.grid->horizontalHeader()->setStretchLastSection(false);
+    w.grid->setFont(QFont(QStringLiteral("Verdana"), 8));
+    w.grid->setStyleSheet(QStringLiteral(
+        "QTableView { gridline-color: #D5DDE7; alternate-background-color: #F4F7FB; "
+        "  selection-background-color: #FCE3C4; selection-color: black; }"
+        "QHeaderView::section { background: #E8EEF5; color: #1F4E79; font: bold 8pt 'Verdana'; "
+        "  border: none; border-right: 1px solid #CFD8E3; border-bottom: 1px solid #CFD8E3; padding: 2px 4px; }"));
+    for (int c = 0; c < widths.size(); ++c)
+        w.grid->setColumnWidth(c, widths.at(c));
+
+    w.panInfo = new QLabel(ReadyText, window);
+    w.panInfo->setObjectName(QStringLiteral("panInfo"));
+    w.panInfo->setStyleSheet(QStringLiteral("background: white; border-top: 1px solid #CFD8E3; padding: 4px 10px;"
+                                            "font: 12pt 'Tahoma';"));
+
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(bar.frame());
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(8, 8, 8, 8);
+    body->addWidget(w.grid);
+    layout->addLayout(body, 1);
+    layout->addWidget(w.panInfo);
+    window->resize(1000, 600);
+
+    w.hints = new HintBar(w.panInfo, window);
+    w.hints->add({
+        {"cmdEsporta", ExportFlow::ButtonHint},
+        {"cmdGuida", QStringLiteral("Visualizza la pagina della guida sensibile al contesto.")},
+        {"cmdEsci", QStringLiteral("Esci da questo ambiente di lavoro.")},
+    });
+
+    QObject::connect(w.cmdGuida, &QToolButton::clicked, window, [window, helpTopic] { showHelp(window, helpTopic); });
+    QObject::connect(w.cmdEsci, &QToolButton::clicked, window, &QDialog::reject);
+    return w;
+}
