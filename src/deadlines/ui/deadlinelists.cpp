@@ -45,7 +45,7 @@ QWidget* banner(const QString& words, QWidget* parent)
     row->setContentsMargins(0, 0, 0, 8);
     auto pictureLabel = [band](const QString& icon) {
         auto* l = new QLabel(band);
-        l->setPixmap(picture(icon, QSize(36, 36)));
+        l->setPixmap(picture(QStringLiteral(":/icons/") + icon + QStringLiteral(".svg"), QSize(36, 36)));
         return l;
     };
     auto* text = new QLabel(words, band);
