@@ -7,6 +7,7 @@
 #include "deadlines/ui/deadlinedialogs.h"
 #include "output/ui/exportflow.h"
 #include "output/ui/searchdialog.h"
+#include "support/searchwindowtests.h"
 #include "support/uidoubles.h"
 #include "support/windowtests.h"
 
@@ -25,21 +26,6 @@
 #include <memory>
 
 namespace {
-
-bool showActive(QWidget& window)
-{
-    window.show();
-    window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
-}
-
-void doubleClickRow(SearchDialog& dialog, int row)
-{
-    const QRect rect = dialog.lstRecords->visualRect(dialog.model->index(row));
-    QVERIFY(rect.isValid());
-    QTest::mouseClick(dialog.lstRecords->viewport(), Qt::LeftButton, {}, rect.center());
-    QTest::mouseDClick(dialog.lstRecords->viewport(), Qt::LeftButton, {}, rect.center());
-}
 
 // The deadline screen as far as a hand-back needs it: its name and the
 // controls of the loaded fields.
@@ -129,16 +115,12 @@ private slots:
         QFETCH(QStringList, reasons);
         writeYear();
         QStringList shown;
-        m_ui->onModal = [&](QDialog& d) {
-            auto& dialog = static_cast<SearchDialog&>(d);
-            if (!showActive(dialog))
-                return -1;
+        m_ui->onModal = driveSearch([&](SearchDialog& dialog) {
             shot(&dialog, QString("status_%1").arg(int(status)));
             [&] { QCOMPARE(dialog.windowTitle(), caption); }();
             for (const QString& line : dialog.model->texts())
                 shown << line.left(35).trimmed();
-            return 0;
-        };
+        });
         showStatusList(nullptr, deadlinesPath(Year), status);
         QCOMPARE(shown, reasons);
     }
@@ -146,10 +128,7 @@ private slots:
     void findInAStatusListWrapsAndAnEmptyListSaysSo()
     {
         writeYear();
-        m_ui->onModal = [](QDialog& d) {
-            auto& dialog = static_cast<SearchDialog&>(d);
-            if (!showActive(dialog))
-                return -1;
+        m_ui->onModal = driveSearch([](SearchDialog& dialog) {
             dialog.txtTrova->setText("2025");  // in both lines, Affitto and Luce
             QStringList picked;
             for (int i = 0; i < 3; ++i) {
@@ -157,19 +136,14 @@ private slots:
                 picked << dialog.model->line(dialog.selectedRow()).text.left(7).trimmed();
             }
             [&] { QCOMPARE(picked, (QStringList{"Affitto", "Luce", "Affitto"})); }();
-            return 0;
-        };
+        });
         showStatusList(nullptr, deadlinesPath(Year), deadlines::Status::ToPay);
         QVERIFY(m_ui->messages->shown.isEmpty());
 
         writeDeadlines(Year, QList<Record>{});
-        m_ui->onModal = [](QDialog& d) {
-            auto& dialog = static_cast<SearchDialog&>(d);
-            if (!showActive(dialog))
-                return -1;
+        m_ui->onModal = driveSearch([](SearchDialog& dialog) {
             QTest::mouseClick(dialog.btnTrova, Qt::LeftButton);
-            return 0;
-        };
+        });
         showStatusList(nullptr, deadlinesPath(Year), deadlines::Status::ToConfirm);
         QCOMPARE(m_ui->messages->texts(),
                  QStringList{"Ricerca non applicabile: la lista non contiene nessuna voce."});
@@ -181,13 +155,7 @@ private slots:
     {
         writeYear();
         ScreenStandIn screen;
-        m_ui->onModal = [](QDialog& d) {
-            auto& dialog = static_cast<SearchDialog&>(d);
-            if (!showActive(dialog))
-                return -1;
-            doubleClickRow(dialog, 0);
-            return dialog.result();
-        };
+        m_ui->onModal = pickFirstLine();
         showStatusList(nullptr, deadlinesPath(Year), deadlines::Status::ToConfirm);
         QCOMPARE(screen.text("lblPosizione"), QStringLiteral("3"));
         QCOMPARE(screen.text("txtNote"), QStringLiteral("ultimo"));
@@ -206,10 +174,7 @@ private slots:
         QString count;
         QStringList lines;
         QString callerKey = "Scadenzario";
-        m_ui->onModal = [&](QDialog& d) {
-            auto& dialog = static_cast<SearchDialog&>(d);
-            if (!showActive(dialog))
-                return -1;
+        m_ui->onModal = driveSearch([&](SearchDialog& dialog) {
             shot(&dialog, "search_criteria");
             dialog.setCallerKey(callerKey);
             dialog.criterion("Pagatore")->setText("rossi");
@@ -219,8 +184,7 @@ private slots:
             count = dialog.lblTrovate->text();
             lines = dialog.model->texts();
             doubleClickRow(dialog, 0);
-            return dialog.result();
-        };
+        });
         showDeadlineSearch(nullptr, deadlinesPath(Year));
         QCOMPARE(count, QStringLiteral("Il presente elenco contiene 1 schede."));
         QCOMPARE(lines.size(), 1);
@@ -240,14 +204,10 @@ private slots:
         const QString path = m_dir->filePath("9999.sca");
         QVERIFY(QDir().mkpath(path));  // a folder where the archive should be
         bool filtersStay = false;
-        m_ui->onModal = [&](QDialog& d) {
-            auto& dialog = static_cast<SearchDialog&>(d);
-            if (!showActive(dialog))
-                return -1;
+        m_ui->onModal = driveSearch([&](SearchDialog& dialog) {
             QTest::mouseClick(dialog.btnCerca, Qt::LeftButton);
             filtersStay = dialog.panAvvio->isVisible() && !dialog.panContainer->isVisible();
-            return 0;
-        };
+        });
         showDeadlineSearch(nullptr, path);
         QVERIFY(filtersStay);
         QCOMPARE(m_ui->messages->texts(), QStringList{ArchiveError::userMessage()});
@@ -256,16 +216,17 @@ private slots:
     void listPrintGoesToThePrinterWithTheTitle()
     {
         writeYear();
-        m_ui->onModal = [](QDialog& d) {
-            auto& dialog = static_cast<SearchDialog&>(d);
-            if (!showActive(dialog))
-                return -1;
+        m_ui->onModal = driveSearch([](SearchDialog& dialog) {
             QTest::mouseClick(dialog.btnStampa, Qt::LeftButton);
-            return 0;
-        };
+        });
         showStatusList(nullptr, deadlinesPath(Year), deadlines::Status::Paid);
         QCOMPARE(m_ui->printer->dialogs, 1);
-        QVERIFY(!m_ui->printer->pages.isEmpty());
+        QStringList printed;
+        for (const auto& page : m_ui->printer->pages)
+            for (const auto& item : page.items)
+                printed << item.text;
+        QVERIFY(printed.contains("Riepilogo pagamenti effettuati"));
+        QCOMPARE(printed.filter("Gas").size(), 1);
     }
 
     // Saved 15/03 10:00, 02/03 09:00, 15/03 08:30: shown in time order, each
@@ -332,8 +293,14 @@ private slots:
         QCOMPARE(m_ui->printer->reports, QStringList{"Scheda informativa"});
         QCOMPARE(m_ui->printer->pages.size(), 1);
 
+        m_ui->onModal = [](QDialog& preview) {
+            if (!showActive(preview))
+                return -1;
+            shot(&preview, "sheet_preview");
+            return 0;
+        };
         previewDeadlineSheet(nullptr, deadline);
-        QCOMPARE(m_ui->modals.size(), 1);
+        QCOMPARE(m_ui->modals, QStringList{"TfrmAnteprima"});
     }
 };
 

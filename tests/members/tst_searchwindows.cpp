@@ -9,6 +9,7 @@
 #include "output/report.h"
 #include "output/searchhandback.h"
 #include "storage/archiveerror.h"
+#include "support/searchwindowtests.h"
 #include "support/uidoubles.h"
 #include "support/windowtests.h"
 
@@ -23,22 +24,6 @@
 #include <memory>
 
 namespace {
-
-void doubleClickRow(SearchDialog& dialog, int row)
-{
-    const QRect rect = dialog.lstRecords->visualRect(dialog.model->index(row));
-    QVERIFY(rect.isValid());
-    // A double-click as the window system delivers it: a click, then the double-click.
-    QTest::mouseClick(dialog.lstRecords->viewport(), Qt::LeftButton, {}, rect.center());
-    QTest::mouseDClick(dialog.lstRecords->viewport(), Qt::LeftButton, {}, rect.center());
-}
-
-bool showActive(QWidget& window)
-{
-    window.show();
-    window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
-}
 
 void pressEnter(QWidget* w)
 {
@@ -223,13 +208,7 @@ private slots:
         // The renewal list hands back through the same receiver.
         writeMembers({{{"Tesserato", "Futuro"}, {"DataScade", "31/12/2030"}, {"Preavviso", "0"}},
                       {{"Tesserato", "Scaduto"}, {"DataScade", "31/12/2024"}, {"Preavviso", "0"}}});
-        m_ui->onModal = [](QDialog& d) {
-            auto& dialog = static_cast<SearchDialog&>(d);
-            if (!showActive(dialog))
-                return -1;
-            doubleClickRow(dialog, 0);
-            return dialog.result();
-        };
+        m_ui->onModal = pickFirstLine();
         TfrmSospesi::open(frmAnagrafica);
         QCOMPARE(frmAnagrafica->lblPosizione->text(), QStringLiteral("2"));
         QCOMPARE(frmAnagrafica->field("Tesserato")->text(), QStringLiteral("Scaduto"));

@@ -73,35 +73,18 @@ private:
     QList<deadlines::Row> m_rows;
 };
 
-QString caption(deadlines::Period period)
-{
-    switch (period) {
-    case deadlines::Period::Imminent:
-        return QStringLiteral(" Scadenze imminenti");
-    case deadlines::Period::Day:
-        return QStringLiteral(" Scadenze del giorno");
-    case deadlines::Period::Month:
-        return QStringLiteral(" Scadenze del mese");
-    case deadlines::Period::Archive:
-        return QStringLiteral(" Esporta archivio Scadenzario pagamenti");
-    }
-    return {};
-}
-
-const char* windowName(deadlines::Period period)
-{
-    switch (period) {
-    case deadlines::Period::Imminent:
-        return "frmExpImminenti";
-    case deadlines::Period::Day:
-        return "frmExpGiornaliere";
-    case deadlines::Period::Month:
-        return "frmExpMensili";
-    case deadlines::Period::Archive:
-        return "frmExpScadenzario";
-    }
-    return "";
-}
+// The caption and the name of each grid window, in the order of deadlines::Period.
+struct GridWindowName {
+    const char* caption;
+    const char* name;
+};
+constexpr GridWindowName GridWindows[] = {
+    {" Scadenze imminenti", "frmExpImminenti"},
+    {" Scadenze del giorno", "frmExpGiornaliere"},
+    {" Scadenze del mese", "frmExpMensili"},
+    {" Esporta archivio Scadenzario pagamenti", "frmExpScadenzario"},
+};
+static_assert(std::size(GridWindows) == std::size_t(deadlines::Period::Archive) + 1);
 
 QList<int> widths(const QList<deadlines::GridColumn>& columns)
 {
@@ -122,10 +105,11 @@ public:
     TfrmExpScadenze(QWidget* parent, deadlines::Period period, RowSource source)
         : QDialog(parent), m_period(period), m_source(std::move(source))
     {
-        setObjectName(QLatin1String(windowName(period)));
+        const GridWindowName& names = GridWindows[int(period)];
+        setObjectName(QLatin1String(names.name));
         m_model = new DeadlineGridModel(period, this);
         const GridWindow w = buildGridWindow(
-            this, caption(period), m_model, widths(m_model->columns()),
+            this, QLatin1String(names.caption), m_model, widths(m_model->columns()),
             period == deadlines::Period::Archive ? QStringLiteral("expscadenzario") : QStringLiteral("scadenze"));
         connect(w.cmdEsporta, &QToolButton::clicked, this, &TfrmExpScadenze::cmdEsportaClick);
         resize(1200, 600);

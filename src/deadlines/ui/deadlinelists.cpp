@@ -60,32 +60,23 @@ QWidget* banner(const QString& words, QWidget* parent)
     return band;
 }
 
-const char* bannerWords(deadlines::Status status)
-{
-    switch (status) {
-    case deadlines::Status::ToConfirm:
-        return "APPUNTAMENTI DA CONFERMARE";
-    case deadlines::Status::ToPay:
-        return "PAGAMENTI DA EFFETTUARE";
-    case deadlines::Status::Paid:
-        return "PAGAMENTI EFFETTUATI";
-    }
-    return "";
-}
+// The window of each status list (named as the lists TfrmDaConfermare,
+// TfrmConfermati and TfrmNonConfermati) and the words of its banner, in the
+// order of deadlines::Status.
+struct StatusWindow {
+    const char* name;
+    const char* bannerWords;
+};
+constexpr StatusWindow StatusWindows[] = {
+    {"frmDaConfermare", "APPUNTAMENTI DA CONFERMARE"},
+    {"frmConfermati", "PAGAMENTI DA EFFETTUARE"},
+    {"frmNonConfermati", "PAGAMENTI EFFETTUATI"},
+};
+static_assert(std::size(StatusWindows) == deadlines::kStatusLists.size());
 
-// The window class names the three lists had: TfrmDaConfermare,
-// TfrmConfermati and TfrmNonConfermati.
-const char* windowName(deadlines::Status status)
+const StatusWindow& statusWindow(deadlines::Status status)
 {
-    switch (status) {
-    case deadlines::Status::ToConfirm:
-        return "frmDaConfermare";
-    case deadlines::Status::ToPay:
-        return "frmConfermati";
-    case deadlines::Status::Paid:
-        return "frmNonConfermati";
-    }
-    return "";
+    return StatusWindows[int(status)];
 }
 
 SearchDialog::Setup statusSetup(deadlines::Status status)
@@ -107,8 +98,8 @@ public:
     TfrmStatoScadenze(QWidget* parent, const QString& archivePath, deadlines::Status status)
         : SearchDialog(statusSetup(status), parent), m_path(archivePath), m_status(status)
     {
-        setObjectName(QLatin1String(windowName(status)));
-        static_cast<QVBoxLayout*>(layout())->insertWidget(0, banner(QLatin1String(bannerWords(status)), this));
+        setObjectName(QLatin1String(statusWindow(status).name));
+        static_cast<QVBoxLayout*>(layout())->insertWidget(0, banner(QLatin1String(statusWindow(status).bannerWords), this));
     }
 
 protected:
@@ -138,13 +129,7 @@ SearchDialog::Setup searchSetup()
     s.printTitle = QLatin1String(deadlines::kSearchPrintTitle);
     for (std::size_t i = 0; i < std::size(Labels); ++i)
         s.criteria.push_back({QLatin1String(deadlines::kSearchFields[i]), QString::fromUtf8(Labels[i])});
-    s.criteriaInstructions = {
-        QStringLiteral("Immettere nei campi prescelti una o più parole consecutive presenti nelle schede da trovare "
-                       "e premere il pulsante Cerca."),
-        QStringLiteral("Lasciare in bianco tutti gli altri campi."),
-        QStringLiteral("Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."),
-    };
-    s.busyText = QStringLiteral("Ricerca schede in corso. Attendere...");
+    s.useFieldSearchTexts();
     s.countText = &deadlines::countText;
     return s;
 }

@@ -30,13 +30,7 @@ SearchDialog::Setup memberSearchSetup()
         {QStringLiteral("Titoli"), QStringLiteral("Titolo di studio e altre qualifiche:")},
         {QStringLiteral("Note"), QStringLiteral("Note:")},
     };
-    s.criteriaInstructions = {
-        QStringLiteral("Immettere nei campi prescelti una o più parole consecutive presenti nelle schede da trovare "
-                       "e premere il pulsante Cerca."),
-        QStringLiteral("Lasciare in bianco tutti gli altri campi."),
-        QStringLiteral("Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."),
-    };
-    s.busyText = QStringLiteral("Ricerca schede in corso. Attendere...");
+    s.useFieldSearchTexts();
     return s;
 }
 

@@ -54,6 +54,17 @@ bool isEnter(QEvent* event)
 
 }  // namespace
 
+void SearchDialog::Setup::useFieldSearchTexts()
+{
+    criteriaInstructions = {
+        QStringLiteral("Immettere nei campi prescelti una o più parole consecutive presenti nelle schede da trovare "
+                       "e premere il pulsante Cerca."),
+        QStringLiteral("Lasciare in bianco tutti gli altri campi."),
+        QStringLiteral("Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."),
+    };
+    busyText = QStringLiteral("Ricerca schede in corso. Attendere...");
+}
+
 SearchDialog::SearchDialog(const Setup& setup, QWidget* parent) : QDialog(parent), m_setup(setup)
 {
     prepareWindow(this, setup.caption);

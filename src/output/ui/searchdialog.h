@@ -39,6 +39,9 @@ public:
         bool showCount = true;      // lblTrovate on the result page
         // The count's wording for N lines; "Il presente riepilogo contiene N schede." when not given.
         std::function<QString(int)> countText;
+
+        // The instructions and the wait text of a search by several fields.
+        void useFieldSearchTexts();
     };
 
     SearchDialog(const Setup& setup, QWidget* parent = nullptr);
