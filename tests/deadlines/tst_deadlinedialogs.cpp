@@ -23,6 +23,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -292,6 +293,10 @@ private slots:
         printDeadlineSheet(nullptr, deadline);
         QCOMPARE(m_ui->printer->reports, QStringList{"Scheda informativa"});
         QCOMPARE(m_ui->printer->pages.size(), 1);
+        const auto& items = m_ui->printer->pages.first().items;
+        QVERIFY(std::any_of(items.begin(), items.end(), [](const Report::Primitive& p) {
+            return p.kind == Report::Primitive::Image && !p.image.isNull();  // the fixed logo
+        }));
 
         m_ui->onModal = [](QDialog& preview) {
             if (!showActive(preview))

@@ -7,9 +7,11 @@
 
 namespace {
 
+// The template with the sheets' fixed logo, filled with the deadline.
 Report::Template filledSheet(const Record& record)
 {
-    Report::Template sheet = DeadlineSheet::design();
+    static const QImage logo = InfoSheet::fixedLogo();
+    Report::Template sheet = DeadlineSheet::design(logo);
     DeadlineSheet::fill(sheet, record);
     return sheet;
 }
