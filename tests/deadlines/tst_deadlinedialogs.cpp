@@ -60,6 +60,19 @@ struct ScreenStandIn {
 
 const QString Year = "2025";
 
+// The handler of a grid window: looks at its grid, then presses "Esporta".
+std::function<int(QDialog&)> exportGrid(const QString& shotName, std::function<void(QTableView*)> look)
+{
+    return [=](QDialog& d) {
+        if (!showActive(d))
+            return -1;
+        shot(&d, shotName);
+        look(d.findChild<QTableView*>("grdRecords"));
+        QTest::mouseClick(d.findChild<QToolButton*>("cmdEsporta"), Qt::LeftButton);
+        return 0;
+    };
+}
+
 }  // namespace
 
 class TestDeadlineDialogs : public QObject {
@@ -240,11 +253,7 @@ private slots:
         QStringList numbers, dates;
         int columns = 0;
         bool alternating = false;
-        m_ui->onModal = [&](QDialog& d) {
-            if (!showActive(d))
-                return -1;
-            shot(&d, "period_month");
-            auto* grid = d.findChild<QTableView*>("grdRecords");
+        m_ui->onModal = exportGrid("period_month", [&](QTableView* grid) {
             columns = grid->model()->columnCount();
             alternating = grid->alternatingRowColors();
             for (int r = 0; r < grid->model()->rowCount(); ++r) {
@@ -252,9 +261,7 @@ private slots:
                 dates << grid->model()->index(r, 1).data().toString() + " " +
                              grid->model()->index(r, 2).data().toString();
             }
-            QTest::mouseClick(d.findChild<QToolButton*>("cmdEsporta"), Qt::LeftButton);
-            return 0;
-        };
+        });
         showPeriodList(nullptr, deadlines::Period::Month, QDate(2025, 3, 20));
         QCOMPARE(numbers, (QStringList{"2", "3", "1"}));
         QCOMPARE(dates, (QStringList{"02/03/2025 09:00", "15/03/2025 08:30", "15/03/2025 10:00"}));
@@ -270,16 +277,10 @@ private slots:
         writeDeadlines(Year, QList<Record>{deadlineRecord("15/03/2025", "10:00")});
         QVERIFY(QDir().mkpath(AppDir::filePath("Scadenzario_Pagamenti.xls")));  // cannot be replaced
         int rows = 0, columns = 0;
-        m_ui->onModal = [&](QDialog& d) {
-            if (!showActive(d))
-                return -1;
-            shot(&d, "archive_export");
-            auto* grid = d.findChild<QTableView*>("grdRecords");
+        m_ui->onModal = exportGrid("archive_export", [&](QTableView* grid) {
             rows = grid->model()->rowCount();
             columns = grid->model()->columnCount();
-            QTest::mouseClick(d.findChild<QToolButton*>("cmdEsporta"), Qt::LeftButton);
-            return 0;
-        };
+        });
         showArchiveExport(nullptr, deadlinesPath(Year));
         QCOMPARE(rows, 1);
         QCOMPARE(columns, 20);
