@@ -395,6 +395,11 @@ private slots:
             click("btnCodFisc");
             QCOMPARE(m_ui->modals, QStringList{window});
         }
+
+        // A deadline picked in the screen's own lists and search is shown as if browsed to.
+        QVERIFY(SearchHandBack::deliver("Scadenzario", 1, Record(deadlines::recordLayout())));
+        QCOMPARE(screen()->lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(text("Giorno"), QStringLiteral("01"));
     }
 
     void hintsAndWindowsStillToCome()

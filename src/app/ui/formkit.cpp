@@ -298,6 +298,20 @@ QToolButton* ScreenToolbar::add(const char* objectName, const char* icon, const 
     return b;
 }
 
+QFrame* ScreenToolbar::browseBar(QWidget* parent, std::initializer_list<Tool> before, QLabel* position,
+                                 std::initializer_list<Tool> after)
+{
+    ScreenToolbar bar(parent);
+    for (const Tool& tool : before)
+        bar.add(tool.objectName, tool.icon, QString::fromUtf8(tool.caption));
+    bar.addStretch();
+    bar.addBrowseArrows(position);
+    bar.addStretch();
+    for (const Tool& tool : after)
+        bar.add(tool.objectName, tool.icon, QString::fromUtf8(tool.caption));
+    return bar.frame();
+}
+
 void ScreenToolbar::addBrowseArrows(QLabel* position)
 {
     add("cmdPrimo", "primo", QStringLiteral("Primo"));

@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include <functional>
+#include <initializer_list>
 
 class QKeyEvent;
 class QComboBox;
@@ -138,6 +139,15 @@ private:
 class ScreenToolbar {
 public:
     explicit ScreenToolbar(QWidget* parent);
+    struct Tool {
+        const char* objectName;
+        const char* icon;
+        const char* caption;  // UTF-8
+    };
+    // A data screen's whole toolbar from its table: the tools `before`, the
+    // browse arrows around `position` between two stretches, the tools `after`.
+    static QFrame* browseBar(QWidget* parent, std::initializer_list<Tool> before, QLabel* position,
+                             std::initializer_list<Tool> after);
     QFrame* frame() const { return m_frame; }
     // A button named `objectName` with the picture ":/icons/<icon>.svg".
     QToolButton* add(const char* objectName, const char* icon, const QString& caption);

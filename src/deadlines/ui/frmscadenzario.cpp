@@ -410,23 +410,20 @@ QWidget* TfrmScadenzario::buildWorkPanel()
 
 QWidget* TfrmScadenzario::buildToolbar()
 {
-    ScreenToolbar bar(this);
-    bar.add("cmdNuovo", "nuovo", QStringLiteral("Nuovo"));
-    bar.add("cmdSalva", "salva", QStringLiteral("Salva"));
-    bar.add("cmdDuplica", "duplica", QStringLiteral("Duplica"));
-    bar.add("cmdTrova", "trova", QStringLiteral("Trova"));
-    bar.add("cmdStampa", "stampa", QStringLiteral("Stampa"));
-    bar.add("cmdImporta", "anteprima", QStringLiteral("Anteprima"));
-    bar.add("cmdEsporta", "excel", QStringLiteral("Excel"));
-    bar.addStretch();
-    bar.addBrowseArrows(lblPosizione);
-    bar.addStretch();
-    bar.add("cmdDaConfermare", "da_confermare", QStringLiteral("Da confermare"));
-    bar.add("cmdDaEffettuare", "da_effettuare", QStringLiteral("Da pagare"));
-    bar.add("cmdEffettuate", "effettuate", QStringLiteral("Pagati"));
-    bar.add("cmdGuida", "guida", QStringLiteral("Guida"));
-    bar.add("cmdEsci", "esci", QStringLiteral("Esci"));
-    return bar.frame();
+    return ScreenToolbar::browseBar(this,
+                                    {{"cmdNuovo", "nuovo", "Nuovo"},
+                                     {"cmdSalva", "salva", "Salva"},
+                                     {"cmdDuplica", "duplica", "Duplica"},
+                                     {"cmdTrova", "trova", "Trova"},
+                                     {"cmdStampa", "stampa", "Stampa"},
+                                     {"cmdImporta", "anteprima", "Anteprima"},
+                                     {"cmdEsporta", "excel", "Excel"}},
+                                    lblPosizione,
+                                    {{"cmdDaConfermare", "da_confermare", "Da confermare"},
+                                     {"cmdDaEffettuare", "da_effettuare", "Da pagare"},
+                                     {"cmdEffettuate", "effettuate", "Pagati"},
+                                     {"cmdGuida", "guida", "Guida"},
+                                     {"cmdEsci", "esci", "Esci"}});
 }
 
 QWidget* TfrmScadenzario::makeField(const QString& name)
@@ -492,7 +489,7 @@ void TfrmScadenzario::focusField(const QString& name)
         f->setFocus(Qt::OtherFocusReason);
 }
 
-void TfrmScadenzario::newRecordDefaults()
+void TfrmScadenzario::clearDateAndTime()
 {
     for (const char* list : {"Giorno", "Mese"})
         if (auto* combo = findChild<QComboBox*>(QStringLiteral("txt") + QLatin1String(list))) {
@@ -501,6 +498,11 @@ void TfrmScadenzario::newRecordDefaults()
         }
     for (const char* list : {"OreApp", "MinutiApp"})
         findChild<QComboBox*>(QStringLiteral("txt") + QLatin1String(list))->setEditText(QStringLiteral("00"));
+}
+
+void TfrmScadenzario::newRecordDefaults()
+{
+    clearDateAndTime();
     qobject_cast<QLineEdit*>(field("Costo"))->setText(QStringLiteral("0,00"));
     findChild<QLabel*>(QStringLiteral("lblAnno"))->setText(m_year);
 }
@@ -557,13 +559,7 @@ void TfrmScadenzario::cmdDuplicaClick()
     }
     if (!browse->copyAsNew())
         return;
-    for (const char* list : {"Giorno", "Mese"})
-        if (auto* combo = findChild<QComboBox*>(QStringLiteral("txt") + QLatin1String(list))) {
-            combo->setCurrentIndex(-1);
-            combo->setEditText(QString());
-        }
-    for (const char* list : {"OreApp", "MinutiApp"})
-        findChild<QComboBox*>(QStringLiteral("txt") + QLatin1String(list))->setEditText(QStringLiteral("00"));
+    clearDateAndTime();
     focusField(QStringLiteral("Giorno"));
     Ui::information(this, deadlines::ScreenText::DuplicateReady);
 }

@@ -88,6 +88,8 @@ private:
     QWidget* buildToolbar();
     QWidget* makeField(const QString& name);
     void addRow(QGridLayout* grid, int row, const QList<QString>& names, QWidget* beside = nullptr);
+    // Day and month empty, hour and minutes "00": the date of a new deadline.
+    void clearDateAndTime();
     void newRecordDefaults();
     bool validateSave();
     void focusField(const QString& name);
