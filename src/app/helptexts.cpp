@@ -278,6 +278,39 @@ QList<Topic> buildTable()
             "schede dell'archivio dei soci non vengono mai eliminate.",
         }),
 
+        make("scadenzario", "Scadenzario pagamenti.", {
+            "Lo scadenzario annota i pagamenti che qualcuno (il Pagatore) deve a qualcun altro (il "
+            "Beneficiario) e gli appuntamenti, con la data e l'ora della scadenza e i giorni di "
+            "preavviso con cui si vuole essere avvisati. Le scadenze si tengono anno per anno: ogni anno "
+            "solare ha il suo archivio.",
+
+            "All'apertura si indica l'anno e si preme \"Apri\" per entrare nell'archivio di quell'anno. "
+            "Ogni volta che si apre lo scadenzario il programma controlla le scadenze dell'anno in corso: "
+            "se qualcuna cade entro i suoi giorni di preavviso lo dice con un messaggio in rosso e un "
+            "avviso sonoro, e il pulsante \"OK\" ne mostra l'elenco. Dal calendario si scelgono un giorno "
+            "o un mese per vederne le scadenze, in ordine cronologico.",
+
+            "Per salvare una scheda sono necessari il giorno e il mese della scadenza, l'ora e i minuti "
+            "dell'appuntamento, i giorni di preavviso, il Pagatore, il Beneficiario e la causale. Il "
+            "giorno, il mese, l'ora e i minuti si scelgono dai menu a cascata; l'importo in euro accetta "
+            "cifre e virgola e si completa da solo con i decimali. Il tasto Invio porta da un campo al "
+            "successivo.",
+
+            "Il pulsante accanto al Pagatore importa nome, codice fiscale, tessera, carica, cellulare e "
+            "recapito di un socio dall'archivio anagrafico; quello accanto al codice fiscale ne controlla "
+            "la correttezza (un codice di sole cifre viene controllato come partita IVA).",
+
+            "\"Duplica\" serve per le scadenze che si ripetono: partendo da una scheda già in archivio "
+            "prepara una scheda nuova con gli stessi dati, in cui basta indicare la nuova data e "
+            "salvare.",
+
+            "Le caselle \"Appuntamento da confermare\" e \"Pagamento effettuato\" annotano lo stato "
+            "della scadenza; i tre pulsanti di riepilogo elencano gli appuntamenti da confermare, i "
+            "pagamenti da effettuare e quelli effettuati. Dalla barra in alto si cercano le schede, si "
+            "stampano con la loro anteprima e si esporta l'archivio dell'anno in un foglio di calcolo di "
+            "Microsoft Excel.",
+        }),
+
         make("password", "Cambia password.", {
             "Questa finestra sostituisce la password di accesso al programma. Si apre con il pulsante "
             "\"Cambia password\" della finestra di accesso, prima di entrare nel programma; quando si "

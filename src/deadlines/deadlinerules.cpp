@@ -21,6 +21,13 @@ QString archivePath(const QString& year)
     return AppDir::filePath(fileName(year));
 }
 
+std::optional<QString> openedYear(const QString& typed)
+{
+    if (typed.size() != 4)
+        return std::nullopt;
+    return TextField::trimmed(typed);
+}
+
 QString currentYearPath()
 {
     return archivePath(Clock::today().toString(QStringLiteral("yyyy")));

@@ -36,6 +36,22 @@ int monthNumber(QStringView name);
 // two decimals ("7" -> "7,00", "3,14159" -> "3,1416", "1,500" -> "1,50").
 QString normaliseAmount(const QString& typed);
 
+// What the deadline screen tells the user in its own words.
+namespace ScreenText {
+inline const QString YearOfFourDigits = QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
+inline const QString RecordSaved = QStringLiteral("La scheda corrente \u00E8 stata salvata in archivio.");
+inline const QString DuplicateNeedsStored =
+    QStringLiteral("Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che questa \u00E8 stata "
+                   "inserita in archivio.");
+inline const QString DuplicateReady =
+    QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                   "Al termine premere Salva per inserire la scheda in archivio.");
+}  // namespace ScreenText
+
+// The archive "Apri" opens for the year typed on the start panel: its year
+// (trimmed) when it is four characters long, otherwise none.
+std::optional<QString> openedYear(const QString& typed);
+
 // What a save does before writing, for the screen's control texts by field
 // name (Giorno, Mese, OreApp, MinutiApp, Avviso, Pagatore, Beneficiario,
 // Dettagli, Costo) and the archive year.

@@ -125,7 +125,19 @@ BrowseOutcome RecordBrowser::save(const Record& record)
             const int written = file.index();
             file.close();
             m_position = written;
-            return saved(BrowseText::RecordInserted);
+            return saved(m_insertedText);
+        },
+        failed());
+}
+
+BrowseOutcome RecordBrowser::copyAsNew()
+{
+    return guarded(
+        [this] {
+            ArchiveFile file(m_path, *m_layout);
+            file.close();
+            m_position.reset();
+            return unchanged();
         },
         failed());
 }

@@ -63,6 +63,12 @@ public:
 
     // A new record: the screen empties its fields and puts its defaults.
     void reset() { m_position.reset(); }
+    // The message of a save that appends; screens whose wording differs set theirs.
+    void setInsertedText(QString text) { m_insertedText = std::move(text); }
+    // The record on screen stays there as a new one, a copy to be saved:
+    // once the archive is found usable the position is emptied (Unchanged),
+    // otherwise nothing changes (Failed).
+    BrowseOutcome copyAsNew();
 
     BrowseOutcome first();
     BrowseOutcome previous();
@@ -88,4 +94,5 @@ private:
     QString m_path;
     const RecordLayout* m_layout;
     std::optional<int> m_position;
+    QString m_insertedText = BrowseText::RecordInserted;
 };

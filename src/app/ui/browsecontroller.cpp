@@ -46,6 +46,17 @@ void BrowseController::next() { apply(m_browser.next()); }
 void BrowseController::last() { apply(m_browser.last()); }
 void BrowseController::showAt(int position) { apply(m_browser.showAt(position)); }
 
+bool BrowseController::copyAsNew()
+{
+    const BrowseOutcome outcome = m_browser.copyAsNew();
+    if (outcome.kind == BrowseOutcome::Kind::Failed) {
+        apply(outcome);
+        return false;
+    }
+    m_position->setText(outcome.positionText());
+    return true;
+}
+
 void BrowseController::apply(const BrowseOutcome& outcome)
 {
     switch (outcome.kind) {

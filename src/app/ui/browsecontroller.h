@@ -40,6 +40,11 @@ public slots:
     // A record picked elsewhere (a search) becomes the current one.
     void showAt(int position);
 
+public:
+    // The record on screen becomes a new one, to be saved as a copy; false
+    // (with the archive error shown) when the archive cannot be used.
+    bool copyAsNew();
+
 private:
     void apply(const BrowseOutcome& outcome);
 

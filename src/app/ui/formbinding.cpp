@@ -63,6 +63,12 @@ void fill(QWidget* form, const Record& record)
     }
 }
 
+void setText(QWidget* form, const QString& field, const QString& text)
+{
+    if (QWidget* w = control(form, field))
+        setTextOf(w, text);
+}
+
 Record read(QWidget* form, const RecordLayout& layout)
 {
     Record record(layout);

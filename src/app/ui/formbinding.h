@@ -17,6 +17,8 @@ QWidget* control(QWidget* form, const QString& field);
 // Puts every field into its control, trimmed. A check box is ticked for
 // "Sì", unticked for "No" and left as it was for anything else.
 void fill(QWidget* form, const Record& record);
+// Puts one field's text into its control (a save's composed fields).
+void setText(QWidget* form, const QString& field, const QString& text);
 // A record made from the controls: every text trimmed and cut to its field;
 // a check box gives "Sì" when ticked, "No" otherwise.
 Record read(QWidget* form, const RecordLayout& layout);

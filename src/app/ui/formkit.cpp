@@ -4,6 +4,7 @@
 #include "app/ui/desktop.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -145,12 +146,12 @@ bool EnterChain::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void DigitKeys::install(QWidget* field)
+void DigitKeys::install(QWidget* field, const QString& alsoAccepted)
 {
-    field->installEventFilter(new DigitKeys(field));
+    field->installEventFilter(new DigitKeys(field, alsoAccepted));
 }
 
-bool DigitKeys::discards(const QKeyEvent* key)
+bool DigitKeys::discards(const QKeyEvent* key, const QString& alsoAccepted)
 {
     switch (key->key()) {
     case Qt::Key_Return:
@@ -164,15 +165,44 @@ bool DigitKeys::discards(const QKeyEvent* key)
         break;
     }
     const QString text = key->text();
-    const bool digit = text.size() == 1 && text.at(0) >= u'0' && text.at(0) <= u'9'
-                       && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-    return !digit;
+    const bool accepted = text.size() == 1
+                          && ((text.at(0) >= u'0' && text.at(0) <= u'9') || alsoAccepted.contains(text.at(0)))
+                          && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    return !accepted;
 }
 
 bool DigitKeys::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && discards(static_cast<QKeyEvent*>(event)))
+    if (event->type() == QEvent::KeyPress && discards(static_cast<QKeyEvent*>(event), m_also))
         return true;
+    return QObject::eventFilter(watched, event);
+}
+
+void ListOnly::install(QComboBox* list)
+{
+    list->installEventFilter(new ListOnly(list));
+}
+
+bool ListOnly::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* list = qobject_cast<QComboBox*>(watched);
+    if (list && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_F4:
+            return false;
+        case Qt::Key_Down:
+            return !(key->modifiers() & Qt::AltModifier);
+        default:
+            return true;
+        }
+    }
+    if (list && event->type() == QEvent::FocusOut && list->findText(list->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+        list->setEditText(QString());
     return QObject::eventFilter(watched, event);
 }
 
@@ -266,6 +296,20 @@ QToolButton* ScreenToolbar::add(const char* objectName, const char* icon, const 
     b->setMinimumWidth(64);
     m_row->addWidget(b);
     return b;
+}
+
+QFrame* ScreenToolbar::browseBar(QWidget* parent, std::initializer_list<Tool> before, QLabel* position,
+                                 std::initializer_list<Tool> after)
+{
+    ScreenToolbar bar(parent);
+    for (const Tool& tool : before)
+        bar.add(tool.objectName, tool.icon, QString::fromUtf8(tool.caption));
+    bar.addStretch();
+    bar.addBrowseArrows(position);
+    bar.addStretch();
+    for (const Tool& tool : after)
+        bar.add(tool.objectName, tool.icon, QString::fromUtf8(tool.caption));
+    return bar.frame();
 }
 
 void ScreenToolbar::addBrowseArrows(QLabel* position)

@@ -11,8 +11,10 @@
 #include <QToolButton>
 
 #include <functional>
+#include <initializer_list>
 
 class QKeyEvent;
+class QComboBox;
 class QLineEdit;
 
 class QFrame;
@@ -81,9 +83,26 @@ private:
 class DigitKeys : public QObject {
     Q_OBJECT
 public:
-    static void install(QWidget* field);
+    // `alsoAccepted`: characters taken besides the digits (the comma of an amount).
+    static void install(QWidget* field, const QString& alsoAccepted = {});
     // True for a key press such a field discards.
-    static bool discards(const QKeyEvent* key);
+    static bool discards(const QKeyEvent* key, const QString& alsoAccepted = {});
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    DigitKeys(QObject* parent, QString alsoAccepted) : QObject(parent), m_also(std::move(alsoAccepted)) {}
+    QString m_also;
+};
+
+// An editable drop-down the user can only choose from: typed keys are
+// discarded (Enter and Tab pass on, F4 and Alt+Down open the list) and a
+// text that is not exactly one of its items is cleared when the focus leaves.
+class ListOnly : public QObject {
+    Q_OBJECT
+public:
+    static void install(QComboBox* list);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -120,6 +139,15 @@ private:
 class ScreenToolbar {
 public:
     explicit ScreenToolbar(QWidget* parent);
+    struct Tool {
+        const char* objectName;
+        const char* icon;
+        const char* caption;  // UTF-8
+    };
+    // A data screen's whole toolbar from its table: the tools `before`, the
+    // browse arrows around `position` between two stretches, the tools `after`.
+    static QFrame* browseBar(QWidget* parent, std::initializer_list<Tool> before, QLabel* position,
+                             std::initializer_list<Tool> after);
     QFrame* frame() const { return m_frame; }
     // A button named `objectName` with the picture ":/icons/<icon>.svg".
     QToolButton* add(const char* objectName, const char* icon, const QString& caption);

@@ -9,6 +9,7 @@
 #include "app/ui/windows.h"
 #include "cards/ui/frmtessera.h"
 #include "cards/ui/frmtessere.h"
+#include "deadlines/ui/frmscadenzario.h"
 #include "members/ui/frmanagrafica.h"
 
 #include <QApplication>
@@ -92,7 +93,8 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent)
          []() -> QWidget* { return frmTessera; }},
         {"imgTessere", "btnTessere", "STAMPA PIU' TESSERE", "area_tessere",
          []() -> QWidget* { return frmTessere; }},
-        {"imgScadenzario", "btnScadenzario", "SCADENZARIO PAGAMENTI", "area_scadenzario", nullptr},
+        {"imgScadenzario", "btnScadenzario", "SCADENZARIO PAGAMENTI", "area_scadenzario",
+         []() -> QWidget* { return frmScadenzario; }},
         {"imgRegistro", "btnRegistro", "IMPOSTAZIONE ORARI", "area_orari", nullptr},
         {"imgRiepilogo", "btnRiepilogo", "CALENDARIO TURNI", "area_turni",
          []() -> QWidget* { return frmMenuRegistro; }},

@@ -33,6 +33,9 @@ public:
             box.setIcon(QMessageBox::Question);
             box.setWindowTitle(QStringLiteral("Conferma"));
             break;
+        case MessageKind::Plain:
+            box.setWindowTitle(QStringLiteral("Norvalis 2.0"));
+            break;
         }
         // Texts arrive with Windows line breaks (CR LF, or LF CR): show each break once.
         QString shown = text;
@@ -164,6 +167,11 @@ void error(QWidget* parent, const QString& text)
 void information(QWidget* parent, const QString& text, MessageButtons buttons)
 {
     Services::messages().show(parent, MessageKind::Information, text, buttons);
+}
+
+void message(QWidget* parent, const QString& text)
+{
+    Services::messages().show(parent, MessageKind::Plain, text, MessageButtons::Ok);
 }
 
 bool question(QWidget* parent, const QString& text)

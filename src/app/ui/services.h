@@ -14,7 +14,7 @@
 class QDialog;
 class QWidget;
 
-enum class MessageKind { Warning, Error, Information, Question };
+enum class MessageKind { Warning, Error, Information, Question, Plain };
 enum class MessageButtons { OkCancel, Ok, YesNo };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
@@ -78,6 +78,8 @@ namespace Ui {
 void warning(QWidget* parent, const QString& text);
 void error(QWidget* parent, const QString& text);
 void information(QWidget* parent, const QString& text, MessageButtons buttons = MessageButtons::OkCancel);
+// A plain box, without icon, with the button OK.
+void message(QWidget* parent, const QString& text);
 // True for Yes.
 bool question(QWidget* parent, const QString& text);
 // Shows `dialog` modally through the installed runner; returns its result.

@@ -15,6 +15,7 @@
 #include "checks/ui/frmcodfisc.h"
 #include "checks/ui/frmiban.h"
 #include "checks/ui/frmpartitaiva.h"
+#include "deadlines/ui/frmscadenzario.h"
 #include "members/ui/frmallegacartella.h"
 #include "members/ui/frmanagrafica.h"
 #include "members/ui/frmexpanagrafica.h"
@@ -43,6 +44,7 @@ TfrmGuida* frmGuida = nullptr;
 TfrmIban* frmIban = nullptr;
 TfrmInfo* frmInfo = nullptr;
 TfrmPartitaIva* frmPartitaIva = nullptr;
+TfrmScadenzario* frmScadenzario = nullptr;
 TfrmSospesi* frmSospesi = nullptr;
 TfrmSplash* frmSplash = nullptr;
 TfrmStampaTessera* frmStampaTessera = nullptr;
@@ -101,6 +103,7 @@ void createWindows()
     create(frmIban, "frmIban");
     create(frmInfo, "frmInfo");
     create(frmPartitaIva, "frmPartitaIva");
+    create(frmScadenzario, "frmScadenzario");
     create(frmSospesi, "frmSospesi");
     create(frmSplash, "frmSplash");
     create(frmStampaTessera, "frmStampaTessera");
@@ -114,6 +117,7 @@ void createWindows()
     // What the screens accept from the searches, once they all exist.
     registerMemberSearchReceivers();
     registerCardSearchReceivers();
+    registerDeadlineSearchReceivers();
 }
 
 void destroyWindows()
@@ -128,6 +132,7 @@ void destroyWindows()
     destroy(frmStampaTessera);
     destroy(frmSplash);
     destroy(frmSospesi);
+    destroy(frmScadenzario);
     destroy(frmPartitaIva);
     destroy(frmInfo);
     destroy(frmIban);
