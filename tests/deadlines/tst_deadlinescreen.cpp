@@ -402,7 +402,7 @@ private slots:
         QCOMPARE(text("Giorno"), QStringLiteral("01"));
     }
 
-    void hintsAndWindowsStillToCome()
+    void hintsAndTheWindowsTheButtonsOpen()
     {
         openFromMenu();
         openYear("2025");
@@ -415,9 +415,26 @@ private slots:
             {"chkEffettuata", "Spunta questa casella per annotare che il pagamento \u00E8 stata effettuato."}};
         for (const auto& [name, hint] : some)
             QCOMPARE(hints->hintFor(screen()->findChild<QWidget*>(name)), QString::fromUtf8(hint));
-        for (const char* name : {"cmdTrova", "cmdStampa", "cmdImporta", "cmdEsporta", "cmdDaConfermare",
-                                 "cmdDaEffettuare", "cmdEffettuate", "btnGiorno", "btnMese"})
-            QVERIFY2(!screen()->findChild<QWidget*>(name)->isEnabled(), name);
+        // The lists, the search, the export and the preview open modally; the
+        // sheet goes to the print dialog.
+        for (const char* name : {"cmdTrova", "cmdImporta", "cmdEsporta", "cmdDaConfermare", "cmdDaEffettuare",
+                                 "cmdEffettuate"}) {
+            const qsizetype before = m_ui->modals.size();
+            click(name);
+            QVERIFY2(m_ui->modals.size() == before + 1, name);
+        }
+        click("cmdStampa");
+        QCOMPARE(m_ui->printer->dialogs, 1);
+    }
+
+    void startPanelListsOpen()
+    {
+        openFromMenu();
+        for (const char* name : {"btnGiorno", "btnMese"}) {
+            const qsizetype before = m_ui->modals.size();
+            QTest::mouseClick(screen()->findChild<QToolButton*>(name), Qt::LeftButton);
+            QVERIFY2(m_ui->modals.size() == before + 1, name);
+        }
     }
 };
 

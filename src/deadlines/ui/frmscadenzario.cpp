@@ -1,5 +1,7 @@
 #include "deadlines/ui/frmscadenzario.h"
 
+#include "deadlines/ui/deadlinedialogs.h"
+
 #include "app/dates.h"
 #include "app/ui/browsecontroller.h"
 #include "app/ui/formbinding.h"
@@ -78,9 +80,6 @@ const QList<std::pair<QString, QString>> Hints{
 };
 
 // The windows these buttons open are not part of this version yet.
-const char* const NotYetConnected[] = {"cmdTrova",        "cmdStampa",       "cmdImporta",    "cmdEsporta",
-                                       "cmdDaConfermare", "cmdDaEffettuare", "cmdEffettuate", "btnGiorno",
-                                       "btnMese"};
 
 QStringList twoDigits(int from, int to)
 {
@@ -150,8 +149,6 @@ TfrmScadenzario::TfrmScadenzario(QWidget* parent)
 
     m_hints = new HintBar(panInfo, panContainer);
     m_hints->add(Hints);
-    for (const char* name : NotYetConnected)
-        findChild<QWidget*>(QLatin1String(name))->setEnabled(false);
 
     browse = new BrowseController(this, m_browser, lblPosizione,
                                   {[this] { newRecordDefaults(); }, {}, [this] { return validateSave(); }, {}});
@@ -597,29 +594,53 @@ void TfrmScadenzario::showReminder(std::optional<int> imminent)
 }
 
 // The imminent list of the current year (what "OK" offers).
-void TfrmScadenzario::btnOKClick() {}
+void TfrmScadenzario::btnOKClick()
+{
+    showPeriodList(this, deadlines::Period::Imminent, Clock::today());
+}
 
 // The deadlines of the day selected in the calendar.
-void TfrmScadenzario::btnGiornoClick() {}
+void TfrmScadenzario::btnGiornoClick()
+{
+    showPeriodList(this, deadlines::Period::Day, calAppuntamenti->selectedDate());
+}
 
 // The deadlines of the month selected in the calendar.
-void TfrmScadenzario::btnMeseClick() {}
+void TfrmScadenzario::btnMeseClick()
+{
+    showPeriodList(this, deadlines::Period::Month, calAppuntamenti->selectedDate());
+}
 
 // The search in the opened archive; a deadline picked there comes back
 // through the caller key "Scadenzario".
-void TfrmScadenzario::cmdTrovaClick() {}
+void TfrmScadenzario::cmdTrovaClick()
+{
+    showDeadlineSearch(this, lblFile->text());
+}
 
 // The deadline sheet of the fields as they stand, saved or not, to the printer.
-void TfrmScadenzario::cmdStampaClick() {}
+void TfrmScadenzario::cmdStampaClick()
+{
+    printDeadlineSheet(this, FormBinding::read(this, deadlines::recordLayout()));
+}
 
 // The same sheet in the print preview.
-void TfrmScadenzario::cmdImportaClick() {}
+void TfrmScadenzario::cmdImportaClick()
+{
+    previewDeadlineSheet(this, FormBinding::read(this, deadlines::recordLayout()));
+}
 
 // The whole-year export of the opened archive.
-void TfrmScadenzario::cmdEsportaClick() {}
+void TfrmScadenzario::cmdEsportaClick()
+{
+    showArchiveExport(this, lblFile->text());
+}
 
 // One of the three status lists of the opened archive.
-void TfrmScadenzario::openStatusList(deadlines::Status) {}
+void TfrmScadenzario::openStatusList(deadlines::Status status)
+{
+    showStatusList(this, lblFile->text(), status);
+}
 
 void TfrmScadenzario::showEvent(QShowEvent* event)
 {
