@@ -52,6 +52,18 @@ bool isEnter(const QKeyEvent* key)
     return mods == Qt::NoModifier;
 }
 
+// The push buttons of an own window never act as a dialog's default button.
+void plainButtons(QWidget* window)
+{
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        // Buttons of dialogs this window opens belong to them.
+        if (button->window() != window)
+            continue;
+        button->setDefault(false);
+        button->setAutoDefault(false);
+    }
+}
+
 // Enter on a focused button clicks it, as Space does; a button that opens
 // a menu opens it.
 class ButtonKeys : public QObject {
@@ -79,7 +91,7 @@ protected:
         } else if (event->type() == QEvent::Show) {
             auto* widget = qobject_cast<QWidget*>(watched);
             if (widget && widget->isWindow() && widget->property(OwnWindow).toBool())
-                Desktop::plainButtons(widget);
+                plainButtons(widget);
         }
         return QObject::eventFilter(watched, event);
     }
@@ -103,8 +115,9 @@ QString failureText(const std::exception_ptr& failure)
 
 namespace Desktop {
 
-void install()
+void adopt(QWidget* window)
 {
+    window->setProperty(OwnWindow, true);
     if (!qApp || qApp->property(Installed).toBool())
         return;
     qApp->setProperty(Installed, true);
@@ -122,18 +135,6 @@ bool installTranslations()
     }
     QApplication::installTranslator(translator);
     return true;
-}
-
-void plainButtons(QWidget* window)
-{
-    window->setProperty(OwnWindow, true);
-    for (QPushButton* button : window->findChildren<QPushButton*>()) {
-        // Buttons of dialogs this window opens belong to them.
-        if (button->window() != window)
-            continue;
-        button->setDefault(false);
-        button->setAutoDefault(false);
-    }
 }
 
 void reportFailure(const std::exception_ptr& failure)

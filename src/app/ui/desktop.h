@@ -9,15 +9,13 @@
 
 namespace Desktop {
 
-// Installs, once per application, the key handling that makes Enter click
-// the focused push or tool button, and the style that marks a focused button.
-// Every window calls it when it is made (through prepareWindow).
-void install();
-
-// The push buttons of `window` never act as a dialog's default button: Enter
-// in a field keeps the meaning the field gives it, and only a focused button
-// takes Enter.
-void plainButtons(QWidget* window);
+// Makes `window` one of the program's own: installs, once per application,
+// the key handling that makes Enter click the focused push or tool button
+// and the style that marks a focused button, and, whenever the window is
+// shown, takes the default-button role from its push buttons, so that Enter
+// in a field keeps the meaning the field gives it. Every window calls it
+// when it is made (through prepareWindow).
+void adopt(QWidget* window);
 
 // Loads Qt's own Italian texts (file, print and message dialogs); false
 // when the system has none.

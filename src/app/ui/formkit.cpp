@@ -358,9 +358,7 @@ QToolButton* pictureButton(const QString& objectName, const QString& icon, QSize
 void prepareWindow(QWidget* window, const QString& caption, Frame frame, Background background)
 {
     Dates::applyProcessSettings();
-    Desktop::install();
-    // Only a focused button takes Enter; its buttons are made plain when it is shown.
-    window->setProperty("norvalisWindow", true);
+    Desktop::adopt(window);
     window->setWindowTitle(caption);
     if (frame == Frame::NoBorderIcons)
         removeBorderIcons(window);

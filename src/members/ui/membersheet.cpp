@@ -1,7 +1,7 @@
 #include "members/ui/membersheet.h"
 
-#include "app/ui/formkit.h"
 #include "members/membersheet.h"
+#include "output/infosheet.h"
 #include "output/ui/reportprint.h"
 
 namespace {
@@ -9,7 +9,7 @@ namespace {
 // The template with its fixed logo, filled with the member.
 Report::Template filledSheet(const Record& member)
 {
-    static const QImage logo = picture(QStringLiteral(":/icons/logo.svg"), QSize(340, 260)).toImage();
+    static const QImage logo = InfoSheet::fixedLogo();
     Report::Template sheet = MemberSheet::design(logo);
     MemberSheet::fill(sheet, member);
     return sheet;
