@@ -16,6 +16,8 @@ packages=(
     cmake g++ make
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-5compat-dev qt6-svg-dev
     libgl-dev fonts-liberation2 qt6-translations-l10n
+    # Qt Multimedia plays the reminder chime (MP3) through GStreamer.
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio gstreamer1.0-alsa
 )
 # The tests also open the export files in a real spreadsheet program, look
 # at printed cards through a PDF rasteriser, and drive the real program on a

@@ -77,6 +77,8 @@ int countImminent(const QString& archivePath, const QDate& today);
 // the current year's archive on the Clock's today, or no value when that
 // archive cannot be used (the screen then stays silent).
 std::optional<int> reminderCheck();
+// The chime played when deadlines are imminent, supplied with the program.
+inline constexpr const char* ReminderSound = "Avviso.mp3";
 
 // Dettagli in 35 + "  Data: " + Data in 10 + "  Ora: " + Ora in 5 +
 // "  Da: " + Pagatore in 30 + "  A:  " + Beneficiario in 30 + "  € " +

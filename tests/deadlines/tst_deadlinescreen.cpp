@@ -7,6 +7,7 @@
 #include "deadlines/ui/frmscadenzario.h"
 #include "members/membersfixture.h"
 #include "output/searchhandback.h"
+#include "storage/appdir.h"
 #include "support/programwindows.h"
 #include "support/windowtests.h"
 
@@ -121,17 +122,19 @@ private slots:
         QTest::addColumn<QString>("archive");  // "", "imminent", "later", "unreadable"
         QTest::addColumn<bool>("presenti");
         QTest::addColumn<bool>("okEnabled");
-        QTest::newRow("empty archive") << "" << false << false;
-        QTest::newRow("due in 3 days, 3 of notice") << "imminent" << true << true;
-        QTest::newRow("due in 4 days, 3 of notice") << "later" << false << false;
+        QTest::addColumn<bool>("sound");
+        QTest::newRow("empty archive") << "" << false << false << false;
+        QTest::newRow("due in 3 days, 3 of notice") << "imminent" << true << true << true;
+        QTest::newRow("due in 4 days, 3 of notice") << "later" << false << false << false;
         // Silent: the design state stays (no picture of imminent deadlines, "OK" enabled).
-        QTest::newRow("unreadable archive") << "unreadable" << false << true;
+        QTest::newRow("unreadable archive") << "unreadable" << false << true << false;
     }
     void reminderIndicator()
     {
         QFETCH(QString, archive);
         QFETCH(bool, presenti);
         QFETCH(bool, okEnabled);
+        QFETCH(bool, sound);
         if (archive == "imminent" || archive == "later")
             writeDeadlines("2025", QList<Record>{deadlineRecord(archive == "imminent" ? "08/03/2025" : "09/03/2025",
                                                                 "10:00", {{"Avviso", "3"}})});
@@ -142,6 +145,29 @@ private slots:
         QCOMPARE(screen()->imgAssenti->isVisibleTo(screen()), !presenti);
         QCOMPARE(screen()->btnOK->isEnabled(), okEnabled);
         QVERIFY(m_ui->messages->shown.isEmpty());
+        const QStringList chime{"load " + AppDir::programPath() + "Avviso.mp3", "play"};
+        QCOMPARE(m_ui->player->calls, sound ? chime : QStringList{});
+    }
+
+    // Two imminent deadlines give one chime; each showing announces them
+    // again, and closing the screen stops the sound.
+    void reminderSound()
+    {
+        writeDeadlines("2025", QList<Record>{deadlineRecord("05/03/2025", "10:00"),
+                                             deadlineRecord("06/03/2025", "11:00", {{"Avviso", "1"}})});
+        const QString load = "load " + AppDir::programPath() + "Avviso.mp3";
+        openFromMenu();
+        QCOMPARE(m_ui->player->calls, (QStringList{load, "play"}));
+        screen()->close();
+        QCOMPARE(m_ui->player->calls, (QStringList{load, "play", "stop"}));
+
+        // A sound that cannot be loaded is left out without a word.
+        m_ui->player->calls.clear();
+        m_ui->player->loads = false;
+        openFromMenu();
+        QCOMPARE(m_ui->player->calls, QStringList{load});
+        QVERIFY(m_ui->messages->shown.isEmpty());
+        QVERIFY(screen()->imgPresenti->isVisibleTo(screen()));
     }
 
     void reminderKeepsItsStateWhenTheCheckFails()

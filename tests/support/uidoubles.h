@@ -97,6 +97,22 @@ public:
     }
 };
 
+// Records what is asked of the media player; a load is answered at once
+// with `loads`.
+class FakeMediaPlayer : public MediaPlayer {
+public:
+    QStringList calls;  // "load FILE", "play", "stop"
+    bool loads = true;
+
+    void load(const QString& file, std::function<void(bool)> loaded) override
+    {
+        calls << QStringLiteral("load ") + file;
+        loaded(loads);
+    }
+    void play() override { calls << QStringLiteral("play"); }
+    void stop() override { calls << QStringLiteral("stop"); }
+};
+
 // Installs the doubles for its lifetime. A modal dialog is handed to
 // `onModal` (when set), which may drive it; its result is returned.
 class UiDoubles {
@@ -105,6 +121,7 @@ public:
     FakeFileDialogs* files = new FakeFileDialogs;
     FakeShell* shell = new FakeShell;
     FakePrinter* printer = new FakePrinter;
+    FakeMediaPlayer* player = new FakeMediaPlayer;
     QStringList modals;  // the class names of the dialogs run modally
     std::function<int(QDialog&)> onModal;
 
@@ -114,6 +131,7 @@ public:
         Services::setFileDialogs(std::unique_ptr<FileDialogService>(files));
         Services::setShell(std::unique_ptr<ShellService>(shell));
         Services::setPrinter(std::unique_ptr<PrintService>(printer));
+        Services::setMediaPlayer(std::unique_ptr<MediaPlayer>(player));
         Services::setModalRunner([this](QDialog& dialog) {
             modals << QString::fromLatin1(dialog.metaObject()->className());
             return onModal ? onModal(dialog) : int(QDialog::Rejected);
@@ -125,6 +143,7 @@ public:
         Services::setFileDialogs(nullptr);
         Services::setShell(nullptr);
         Services::setPrinter(nullptr);
+        Services::setMediaPlayer(nullptr);
         Services::setModalRunner(nullptr);
     }
     UiDoubles(const UiDoubles&) = delete;

@@ -1,5 +1,6 @@
 #include "app/ui/services.h"
 
+#include "app/ui/mediaplayer.h"
 #include "output/ui/reportprint.h"
 
 #include <QDesktopServices>
@@ -115,6 +116,11 @@ std::unique_ptr<PrintService>& printSlot()
     static std::unique_ptr<PrintService> s;
     return s;
 }
+std::unique_ptr<MediaPlayer>& mediaPlayerSlot()
+{
+    static std::unique_ptr<MediaPlayer> s;
+    return s;
+}
 std::function<int(QDialog&)>& modalRunner()
 {
     static std::function<int(QDialog&)> runner;
@@ -144,10 +150,18 @@ PrintService& printer()
     return *printSlot();
 }
 
+MediaPlayer& mediaPlayer()
+{
+    if (!mediaPlayerSlot())
+        mediaPlayerSlot() = desktopMediaPlayer();
+    return *mediaPlayerSlot();
+}
+
 void setMessages(std::unique_ptr<MessageService> service) { messageSlot() = std::move(service); }
 void setFileDialogs(std::unique_ptr<FileDialogService> service) { fileDialogSlot() = std::move(service); }
 void setShell(std::unique_ptr<ShellService> service) { shellSlot() = std::move(service); }
 void setPrinter(std::unique_ptr<PrintService> service) { printSlot() = std::move(service); }
+void setMediaPlayer(std::unique_ptr<MediaPlayer> service) { mediaPlayerSlot() = std::move(service); }
 void setModalRunner(std::function<int(QDialog&)> runner) { modalRunner() = std::move(runner); }
 
 }  // namespace Services

@@ -45,6 +45,20 @@ namespace Report {
 struct Prepared;
 }
 
+// The platform's media player, for the one sound the program plays.
+class MediaPlayer {
+public:
+    virtual ~MediaPlayer() = default;
+    // Takes the file to play, dropping any other. `loaded` is told once,
+    // at once or later from the event loop, whether the file could be
+    // loaded; it is not told when stop() comes first.
+    virtual void load(const QString& file, std::function<void(bool)> loaded) = 0;
+    // Plays the loaded file once, from the start.
+    virtual void play() = 0;
+    // Stops a sound that is playing; a load not yet answered is dropped.
+    virtual void stop() = 0;
+};
+
 class PrintService {
 public:
     virtual ~PrintService() = default;
@@ -60,12 +74,14 @@ MessageService& messages();
 FileDialogService& fileDialogs();
 ShellService& shell();
 PrintService& printer();
+MediaPlayer& mediaPlayer();
 
 // Install a replacement (tests); nullptr puts the production one back.
 void setMessages(std::unique_ptr<MessageService> service);
 void setFileDialogs(std::unique_ptr<FileDialogService> service);
 void setShell(std::unique_ptr<ShellService> service);
 void setPrinter(std::unique_ptr<PrintService> service);
+void setMediaPlayer(std::unique_ptr<MediaPlayer> service);
 // How modal dialogs are run: by default QDialog::exec().
 void setModalRunner(std::function<int(QDialog&)> runner);
 

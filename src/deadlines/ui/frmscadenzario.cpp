@@ -14,6 +14,7 @@
 #include "deadlines/deadlinerecord.h"
 #include "members/ui/frmtrovaanagrafica.h"
 #include "output/searchhandback.h"
+#include "storage/appdir.h"
 #include "storage/textfield.h"
 
 #include <QCalendarWidget>
@@ -591,6 +592,19 @@ void TfrmScadenzario::showReminder(std::optional<int> imminent)
     imgAssenti->setVisible(!some);
     imgPresenti->setVisible(some);
     btnOK->setEnabled(some);
+    if (some)
+        playReminderSound();
+}
+
+// The chime supplied with the program, once; a sound that cannot be loaded
+// is silently left out.
+void TfrmScadenzario::playReminderSound()
+{
+    MediaPlayer& player = Services::mediaPlayer();
+    player.load(AppDir::installedFile(QString::fromLatin1(deadlines::ReminderSound)), [&player](bool loaded) {
+        if (loaded)
+            player.play();
+    });
 }
 
 // The imminent list of the current year (what "OK" offers).
@@ -658,6 +672,7 @@ void TfrmScadenzario::showEvent(QShowEvent* event)
 void TfrmScadenzario::closeEvent(QCloseEvent* event)
 {
     event->accept();
+    Services::mediaPlayer().stop();
     panContainer->hide();
     panAvvio->show();
     if (frmAvvio)

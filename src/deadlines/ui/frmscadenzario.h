@@ -55,6 +55,7 @@ public:
 
     // Shows the reminder's outcome: the imminent deadlines counted, or none
     // when the check could not be made (the indicator then stays as it was).
+    // With imminent deadlines it also plays the reminder sound.
     void showReminder(std::optional<int> imminent);
     // Puts a member picked in the member search into the payer's fields.
     void importPayer(const Record& member);
@@ -93,6 +94,7 @@ private:
     void newRecordDefaults();
     bool validateSave();
     void focusField(const QString& name);
+    void playReminderSound();
 
     RecordBrowser m_browser;
     QString m_year;  // of the opened archive
