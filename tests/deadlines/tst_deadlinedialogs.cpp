@@ -143,6 +143,9 @@ private slots:
     {
         writeYear();
         m_ui->onModal = driveSearch([](SearchDialog& dialog) {
+            // A status list opens with no line selected and the focus on the find field.
+            [&] { QCOMPARE(dialog.selectedRow(), -1); }();
+            [&] { QVERIFY(dialog.txtTrova->hasFocus()); }();
             dialog.txtTrova->setText("2025");  // in both lines, Affitto and Luce
             QStringList picked;
             for (int i = 0; i < 3; ++i) {

@@ -86,6 +86,7 @@ SearchDialog::Setup statusSetup(deadlines::Status status)
     s.caption = QString::fromUtf8(list.caption);
     s.printTitle = QString::fromUtf8(list.printTitle);
     s.showCount = false;
+    s.selectFirstLine = false;
     return s;
 }
 

@@ -239,7 +239,8 @@ void SearchDialog::showEvent(QShowEvent* event)
     txtTrova->clear();
     if (!panAvvio)
         showResults(findLines({}));
-    selectRow(0);
+    if (m_setup.selectFirstLine)
+        selectRow(0);
     if (panAvvio && panAvvio->isVisible() && !m_criteria.isEmpty())
         m_criteria.first()->setFocus(Qt::OtherFocusReason);
     else

@@ -37,6 +37,7 @@ public:
         QStringList criteriaInstructions;
         QString busyText;           // shown while "Cerca" runs
         bool showCount = true;      // lblTrovate on the result page
+        bool selectFirstLine = true;  // on showing; "Trova" selects one otherwise
         // The count's wording for N lines; "Il presente riepilogo contiene N schede." when not given.
         std::function<QString(int)> countText;
 
