@@ -9,6 +9,7 @@
 #include "output/searchhandback.h"
 #include "storage/appdir.h"
 #include "support/programwindows.h"
+#include "support/searchwindowtests.h"
 #include "support/windowtests.h"
 
 #include <QCalendarWidget>
@@ -451,6 +452,26 @@ private slots:
         }
         click("cmdStampa");
         QCOMPARE(m_ui->printer->dialogs, 1);
+    }
+
+    // A line picked in a status list fills the real screen: the month in its
+    // drop-down, date, time, flags and the position.
+    void aLinePickedInAListFillsTheScreen()
+    {
+        writeDeadlines("2025", QList<Record>{deadlineRecord("01/02/2025", "08:00", {{"Dettagli", "Gas"}}),
+                                             deadlineRecord("15/07/2025", "17:45",
+                                                            {{"Dettagli", "Luce"}, {"Effettuata", "S\u00EC"}})});
+        openFromMenu();
+        openYear("2025");
+        m_ui->onModal = pickFirstLine();
+        click("cmdEffettuate");
+        QCOMPARE(screen()->lblPosizione->text(), QStringLiteral("2"));
+        QCOMPARE(text("Dettagli"), QStringLiteral("Luce"));
+        QCOMPARE(list("Giorno")->currentText(), QStringLiteral("15"));
+        QCOMPARE(list("Mese")->currentText(), QStringLiteral("Luglio"));
+        QCOMPARE(text("OreApp") + ":" + text("MinutiApp"), QStringLiteral("17:45"));
+        QVERIFY(screen()->chkEffettuata->isChecked());
+        QVERIFY(!screen()->chkDaConfermare->isChecked());
     }
 
     void startPanelListsOpen()
