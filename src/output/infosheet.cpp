@@ -76,7 +76,7 @@ Report::Template design(const QImage& logo, int previewButtons)
 QImage fixedLogo(QSize size)
 {
     // The picture is drawn by the image plugin of its format, found at run time.
-    QImageReader reader(QStringLiteral(":/sheet/logo.svg"));
+    QImageReader reader(QString::fromLatin1(LogoResource));
     QSize drawn = reader.size();
     if (!drawn.isValid())
         return {};

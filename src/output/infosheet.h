@@ -23,6 +23,9 @@ struct Row {
 // The template `repScheda` as designed, with `logo` as its fixed picture and
 // the given preview buttons.
 Report::Template design(const QImage& logo = QImage(), int previewButtons = Report::StandardPreview);
+// The program's logo, the one picture of the sheets, the access window and
+// the band over the windows.
+inline constexpr const char* LogoResource = ":/sheet/logo.svg";
 // The fixed logo of the sheets, drawn at the given size; a null image when
 // the picture cannot be drawn here.
 QImage fixedLogo(QSize size = QSize(340, 260));

@@ -51,6 +51,8 @@ protected:
 protected slots:
     void init()
     {
+        // A picture the windows cannot find is a fault, not a blank space.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("Cannot open file|Cannot read file")));
         m_program = std::make_unique<ProgramWindows>();
         QVERIFY(m_program->ready);
         m_dir = &m_program->dir;

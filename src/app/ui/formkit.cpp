@@ -2,6 +2,7 @@
 
 #include "app/dates.h"
 #include "app/ui/desktop.h"
+#include "output/infosheet.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -374,7 +375,7 @@ QLabel* logoBand(QWidget* parent, QSize logoSize)
 {
     auto* band = new QLabel(parent);
     band->setObjectName(QStringLiteral("imgBanda"));
-    band->setPixmap(picture(QStringLiteral(":/icons/logo.svg"), logoSize));
+    band->setPixmap(picture(QString::fromLatin1(InfoSheet::LogoResource), logoSize));
     band->setAlignment(Qt::AlignCenter);
     band->setStyleSheet(QStringLiteral("background: #F3F6FA; border-bottom: 2px solid #E8871E;"));
     band->setFixedHeight(logoSize.height() + 16);

@@ -7,6 +7,7 @@
 #include "app/ui/frmcambiapassword.h"
 #include "app/ui/services.h"
 #include "app/ui/windows.h"
+#include "output/infosheet.h"
 #include "storage/appdir.h"
 #include "storage/textfield.h"
 
@@ -25,7 +26,7 @@ TfrmPassword::TfrmPassword(QWidget* parent) : QWidget(parent)
 
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("imgLogo"));
-    logo->setPixmap(picture(QStringLiteral(":/icons/logo.svg"), QSize(360, 108)));
+    logo->setPixmap(picture(QString::fromLatin1(InfoSheet::LogoResource), QSize(360, 108)));
     logo->setAlignment(Qt::AlignCenter);
 
     auto* prompt = new QLabel(QStringLiteral("Immetti la password e premi OK."), this);
