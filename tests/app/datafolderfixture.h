@@ -3,6 +3,7 @@
 // files it does not keep (exports, an earlier backup, a note of the user's),
 // with a look at every file in it to tell whether anything changed.
 
+#include "storage/appdir.h"
 #include "testsupport.h"
 
 #include <QDateTime>
@@ -12,6 +13,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 struct FileState {
     QByteArray content;
@@ -106,3 +108,16 @@ inline bool fillDataFolder(const QString& folder)
     }
     return true;
 }
+
+// A fresh folder filled as above and made the program's data folder.
+struct FilledDataFolder {
+    QTemporaryDir dir;
+    bool ready = false;
+
+    FilledDataFolder()
+    {
+        AppDir::set(dir.path());
+        ready = fillDataFolder(dir.path());
+    }
+    QString path() const { return dir.path(); }
+};

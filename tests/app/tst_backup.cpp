@@ -82,23 +82,22 @@ QStringList backupFiles()
 class TestBackup : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<FilledDataFolder> m_data;
     std::unique_ptr<QTemporaryDir> m_elsewhere;  // zips outside the data folder
 
-    QString data() const { return m_dir->path(); }
+    QString data() const { return m_data->path(); }
     QString outside(const QString& name) const { return m_elsewhere->filePath(name); }
 
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
+        m_data = std::make_unique<FilledDataFolder>();
+        QVERIFY(m_data->ready);
         m_elsewhere = std::make_unique<QTemporaryDir>();
-        AppDir::set(data());
-        QVERIFY(fillDataFolder(data()));
     }
     void cleanup()
     {
-        m_dir.reset();
+        m_data.reset();
         m_elsewhere.reset();
         Clock::set({});
     }

@@ -18,24 +18,23 @@
 class TestStartup : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<FilledDataFolder> m_data;
     std::unique_ptr<UiDoubles> m_ui;
 
-    QString data() const { return m_dir->path(); }
+    QString data() const { return m_data->path(); }
 
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDir::set(data());
-        QVERIFY(fillDataFolder(data()));
+        m_data = std::make_unique<FilledDataFolder>();
+        QVERIFY(m_data->ready);
         m_ui = std::make_unique<UiDoubles>();
         Clock::set(QDateTime(QDate(2025, 3, 7), QTime(8, 30)));
     }
     void cleanup()
     {
         m_ui.reset();
-        m_dir.reset();
+        m_data.reset();
         Clock::set({});
     }
 

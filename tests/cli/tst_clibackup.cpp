@@ -32,18 +32,17 @@ void verifyRefused(const CliResult& r)
 class TestCliBackup : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<FilledDataFolder> m_data;
 
-    QString data() const { return m_dir->path(); }
+    QString data() const { return m_data->path(); }
 
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDir::set(data());
-        QVERIFY(fillDataFolder(data()));
+        m_data = std::make_unique<FilledDataFolder>();
+        QVERIFY(m_data->ready);
     }
-    void cleanup() { m_dir.reset(); }
+    void cleanup() { m_data.reset(); }
 
     void backupChangeRestore()
     {

@@ -12,6 +12,7 @@
 #include "fuzzsupport.h"
 #include "hours/hoursrecord.h"
 #include "members/memberexport.h"
+#include "members/memberrecord.h"
 #include "members/membersearch.h"
 #include "members/membersheet.h"
 #include "shifts/shiftrecords.h"
@@ -27,7 +28,7 @@ namespace {
 
 constexpr std::string_view Archive = FUZZ_ARCHIVE;
 
-const RecordLayout& layout()
+const RecordLayout& archiveLayout()
 {
     if (Archive == "members")
         return members::recordLayout();
@@ -85,7 +86,7 @@ void buildFrom(const Record& record)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const RecordLayout& l = layout();
+    const RecordLayout& l = archiveLayout();
     QByteArray bytes(l.recordSize(), '\0');
     std::memcpy(bytes.data(), data, std::min<std::size_t>(size, std::size_t(l.recordSize())));
     const Record record(l, bytes);

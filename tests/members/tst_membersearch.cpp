@@ -15,7 +15,7 @@ members::SearchTexts typed(const MemberFields& filters)
     members::SearchTexts t;
     for (const auto& [name, text] : filters) {
         const auto at = std::find_if(members::kSearchFields.begin(), members::kSearchFields.end(),
-                                     [&name](const char* f) { return name == QLatin1String(f); });
+                                     [&field = name](const char* f) { return field == QLatin1String(f); });
         Q_ASSERT(at != members::kSearchFields.end());
         t[std::size_t(at - members::kSearchFields.begin())] = text;
     }
