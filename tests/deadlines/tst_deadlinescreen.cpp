@@ -4,11 +4,14 @@
 #include "app/ui/frmavvio.h"
 #include "app/ui/windows.h"
 #include "deadlines/deadlinesfixture.h"
+#include "deadlines/ui/deadlinedialogs.h"
 #include "deadlines/ui/frmscadenzario.h"
+#include "members/ui/frmtrovaanagrafica.h"
 #include "members/membersfixture.h"
 #include "output/searchhandback.h"
 #include "storage/appdir.h"
 #include "support/programwindows.h"
+#include "support/searchwindowtests.h"
 #include "support/windowtests.h"
 
 #include <QCalendarWidget>
@@ -399,8 +402,7 @@ private slots:
         const Record member = memberRecord({{"Tesserato", " Bianchi Anna "}, {"CodFisc", "BNCNNA80A41F205X"},
                                             {"NumTessera", "42"}, {"Carica", "Tesoriere"}, {"TelCel", "333 1234567"},
                                             {"Recapito", "Sede"}, {"Note", "non importata"}});
-        QVERIFY(SearchHandBack::hasReceiver("scadenzario"));
-        QVERIFY(SearchHandBack::deliver("scadenzario", 3, member));
+        QVERIFY(SearchHandBack::deliver(TfrmTrovaAnagrafica::route("scadenzario"), 3, member));
         const QList<std::pair<const char*, QString>> imported{
             {"Pagatore", "Bianchi Anna"}, {"CodFisc", "BNCNNA80A41F205X"}, {"NumTessera", "42"},
             {"Carica", "Tesoriere"},      {"TelCel", "333 1234567"},       {"Recapito", "Sede"}};
@@ -423,9 +425,35 @@ private slots:
         }
 
         // A deadline picked in the screen's own lists and search is shown as if browsed to.
-        QVERIFY(SearchHandBack::deliver("Scadenzario", 1, Record(deadlines::recordLayout())));
-        QCOMPARE(screen()->lblPosizione->text(), QStringLiteral("1"));
-        QCOMPARE(text("Giorno"), QStringLiteral("01"));
+        for (const SearchHandBack::Route& route : deadlineScreenRoutes()) {
+            click("cmdNuovo");
+            QVERIFY(SearchHandBack::deliver(route, 1, Record(deadlines::recordLayout())));
+            QCOMPARE(screen()->lblPosizione->text(), QStringLiteral("1"));
+            QCOMPARE(text("Giorno"), QStringLiteral("01"));
+        }
+    }
+
+    // A deadline picked in the search becomes the current record: saving it
+    // again updates it in place instead of adding a copy.
+    void aDeadlinePickedInTheSearchIsSavedInPlace()
+    {
+        writeDeadlines("2025", QList<Record>{deadlineRecord("01/03/2025", "09:00", {{"Dettagli", "Luce"}}),
+                                             deadlineRecord("02/03/2025", "09:00", {{"Dettagli", "Gas"}})});
+        openFromMenu();
+        openYear("2025");
+        m_ui->onModal = driveSearch([](SearchDialog& dialog) {
+            dialog.criterion("Dettagli")->setText("gas");
+            QTest::mouseClick(dialog.btnCerca, Qt::LeftButton);
+            doubleClickRow(dialog, 0);
+        });
+        click("cmdTrova");
+        QCOMPARE(screen()->lblPosizione->text(), QStringLiteral("2"));
+        edit("Note")->setText("pagata in ritardo");
+        click("cmdSalva");
+        QCOMPARE(lastMessage(), SavedChanges);
+        const Archive archive(deadlinesPath("2025"), deadlines::recordLayout());
+        QCOMPARE(archive.count(), 2);
+        QCOMPARE(archive.read(2).text(u"Note"), QStringLiteral("pagata in ritardo"));
     }
 
     void hintsAndTheWindowsTheButtonsOpen()

@@ -321,6 +321,34 @@ void ScreenToolbar::addBrowseArrows(QLabel* position)
     add("cmdUltimo", "ultimo", QStringLiteral("Ultimo"));
 }
 
+QLabel* hintBarLabel(const QString& text, QWidget* parent)
+{
+    auto* bar = new QLabel(text, parent);
+    bar->setObjectName(QStringLiteral("panInfo"));
+    bar->setStyleSheet(QStringLiteral("background: white; border-top: 1px solid #CFD8E3; padding: 4px 10px;"
+                                      "font: 12pt 'Tahoma';"));
+    return bar;
+}
+
+QLabel* positionLabel(QWidget* parent)
+{
+    auto* position = new QLabel(parent);
+    position->setObjectName(QStringLiteral("lblPosizione"));
+    position->setAlignment(Qt::AlignCenter);
+    position->setMinimumWidth(64);
+    position->setStyleSheet(QStringLiteral("font: bold 14pt 'Arial'; color: #1F4E79;"));
+    return position;
+}
+
+QString dataScreenStyle()
+{
+    return QStringLiteral(
+        "QGroupBox { font: bold 10pt 'Arial'; color: #1F4E79; border: 1px solid #CFD8E3; border-radius: 6px;"
+        "  margin-top: 10px; padding: 10px 8px 6px 8px; background: #F8FAFC; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }"
+        "QLabel, QCheckBox { font: 9pt 'Verdana'; }");
+}
+
 QFrame* infoPanel(const QString& objectName, int width, QWidget* parent)
 {
     auto* panel = new QFrame(parent);

@@ -161,6 +161,14 @@ private:
     QHBoxLayout* m_row;
 };
 
+// The hint bar `panInfo` at the foot of a screen, showing `text` first.
+QLabel* hintBarLabel(const QString& text, QWidget* parent);
+// `lblPosizione`, the record position between a data screen's browse arrows.
+QLabel* positionLabel(QWidget* parent);
+// The style sheet of a data screen: its sections as light rounded frames
+// with a title, its labels in Verdana.
+QString dataScreenStyle();
+
 // The light, rounded panel of instructions and small commands beside a
 // screen's content.
 QFrame* infoPanel(const QString& objectName, int width, QWidget* parent);

@@ -19,6 +19,35 @@ constexpr int RowHeight = 21;
 
 }  // namespace
 
+GridModel::GridModel(QStringList titles, QObject* parent) : QAbstractTableModel(parent), m_titles(std::move(titles)) {}
+
+int GridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_titles.size());
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    if (role == Qt::DisplayRole)
+        return cell(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole && index.column() == 0)
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_titles.size())
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::DisplayRole)
+        return m_titles.at(section);
+    if (role == Qt::TextAlignmentRole)
+        return int((section == 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    return {};
+}
+
 GridWindow buildGridWindow(QDialog* window, const QString& caption, QAbstractItemModel* model,
                            const QList<int>& widths, const QString& helpTopic)
 {
@@ -53,10 +82,7 @@ GridWindow buildGridWindow(QDialog* window, const QString& caption, QAbstractIte
     for (int c = 0; c < widths.size(); ++c)
         w.grid->setColumnWidth(c, widths.at(c));
 
-    w.panInfo = new QLabel(ReadyText, window);
-    w.panInfo->setObjectName(QStringLiteral("panInfo"));
-    w.panInfo->setStyleSheet(QStringLiteral("background: white; border-top: 1px solid #CFD8E3; padding: 4px 10px;"
-                                            "font: 12pt 'Tahoma';"));
+    w.panInfo = hintBarLabel(ReadyText, window);
 
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
