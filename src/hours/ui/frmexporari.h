@@ -3,11 +3,6 @@
 // Orari.pro in a read-only grid, and the button that writes Orari_Lavoro.xls.
 
 #include "output/ui/gridwindow.h"
-#include "storage/archiveerror.h"
-
-#include <QDialog>
-
-#include <optional>
 
 class QLabel;
 class QTableView;
@@ -30,7 +25,7 @@ private:
     QList<QStringList> m_rows;
 };
 
-class TfrmExpOrari : public QDialog {
+class TfrmExpOrari : public GridExportWindow {
     Q_OBJECT
 public:
     explicit TfrmExpOrari(QWidget* parent = nullptr);
@@ -42,15 +37,9 @@ public:
     QToolButton* cmdEsci;
     QLabel* panInfo;
 
-public slots:
-    void cmdEsportaClick();
-
 protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    bool m_loaded = false;
-    std::optional<ArchiveError> m_loadFailure;  // why the grid stopped short
+    void fillGrid(std::optional<ArchiveError>& failure) override;
+    bool writeExport() override;
 };
 
 // Opens the export window modally over `owner` and discards it when it closes.

@@ -4,6 +4,7 @@
 #include "app/ui/frmguida.h"
 #include "output/ui/exportflow.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFrame>
 #include <QHeaderView>
@@ -105,4 +106,37 @@ GridWindow buildGridWindow(QDialog* window, const QString& caption, QAbstractIte
     QObject::connect(w.cmdGuida, &QToolButton::clicked, window, [window, helpTopic] { showHelp(window, helpTopic); });
     QObject::connect(w.cmdEsci, &QToolButton::clicked, window, &QDialog::reject);
     return w;
+}
+
+GridExportWindow::GridExportWindow(QWidget* parent, QString exportFile)
+    : QDialog(parent), m_exportFile(std::move(exportFile))
+{
+}
+
+GridWindow GridExportWindow::layOut(const QString& caption, QAbstractItemModel* model, const QList<int>& widths,
+                                    const QString& helpTopic)
+{
+    const GridWindow w = buildGridWindow(this, caption, model, widths, helpTopic);
+    connect(w.cmdEsporta, &QToolButton::clicked, this, &GridExportWindow::cmdEsportaClick);
+    return w;
+}
+
+void GridExportWindow::cmdEsportaClick()
+{
+    ExportFlow::runWith(this, m_exportFile, [this] {
+        if (m_failure)
+            throw *m_failure;
+        return writeExport();
+    });
+}
+
+void GridExportWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_filled)
+        return;
+    m_filled = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    fillGrid(m_failure);
+    QApplication::restoreOverrideCursor();
 }

@@ -1,17 +1,21 @@
 #pragma once
 // The shape of the export windows: the toolbar with "Esporta", "Guida" and
 // "Esci", a read-only grid (model/view, alternating rows, rows 21 high) and
-// the hint bar. Each window supplies its model, its column widths and its
-// help topic, and connects "Esporta" to its own export.
+// the hint bar. Each window supplies its model, its column widths, its help
+// topic, how its grid is filled and how its file is written.
+
+#include "storage/archiveerror.h"
 
 #include <QAbstractTableModel>
+#include <QDialog>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class HintBar;
 class QAbstractItemModel;
-class QDialog;
 class QLabel;
 class QTableView;
 class QToolButton;
@@ -47,3 +51,32 @@ struct GridWindow {
 // help topic `helpTopic` and "Esci" closes the window.
 GridWindow buildGridWindow(QDialog* window, const QString& caption, QAbstractItemModel* model,
                            const QList<int>& widths, const QString& helpTopic);
+
+// An export window: its grid is filled when the window first shows, and
+// "Esporta" runs the export dialogue around the window's own writer. A grid
+// that stopped short (the archive could not be read whole) is not written
+// over an earlier export: the archive's failure message is shown instead.
+class GridExportWindow : public QDialog {
+    Q_OBJECT
+public:
+    // `exportFile`: the file's name in the data folder.
+    GridExportWindow(QWidget* parent, QString exportFile);
+
+public slots:
+    void cmdEsportaClick();
+
+protected:
+    // Lays the window out (see buildGridWindow) with "Esporta" connected.
+    GridWindow layOut(const QString& caption, QAbstractItemModel* model, const QList<int>& widths,
+                      const QString& helpTopic);
+    // Fills the grid; a failure that stops the filling goes to `failure`.
+    virtual void fillGrid(std::optional<ArchiveError>& failure) = 0;
+    // Writes the file from the grid's rows; false when it cannot be written.
+    virtual bool writeExport() = 0;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QString m_exportFile;
+    bool m_filled = false;
+    std::optional<ArchiveError> m_failure;  // why the grid stopped short
+};
