@@ -45,24 +45,9 @@ class TestDeadlineScreen : public ProgramWindowsTest {
     QLineEdit* edit(const char* name) const { return qobject_cast<QLineEdit*>(field(name)); }
     QComboBox* list(const char* name) const { return qobject_cast<QComboBox*>(field(name)); }
     QString text(const char* name) const { return frmScadenzario->fieldText(QLatin1String(name)); }
-    QString lastMessage() const
-    {
-        return m_ui->messages->shown.isEmpty() ? QString() : m_ui->messages->shown.last().text;
-    }
-    void click(const char* name)
-    {
-        auto* b = screen()->findChild<QAbstractButton*>(QLatin1String(name));
-        QVERIFY2(b && b->isEnabled(), name);
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
+    void click(const char* name) { ProgramWindowsTest::click(screen(), name); }
     // The menu opens the screen on the start panel.
-    void openFromMenu()
-    {
-        activate(frmAvvio);
-        QTest::mouseClick(frmAvvio->findChild<QPushButton*>("btnScadenzario"), Qt::LeftButton);
-        QVERIFY(screen()->isVisible());
-        activate(screen());
-    }
+    void openFromMenu() { openArea("btnScadenzario", screen()); }
     void openYear(const QString& year)
     {
         screen()->txtAnno->setText(year);

@@ -31,21 +31,6 @@ QString slot(const char* stem, int k)
     return QLatin1String(stem) + QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
 }
 
-// The rows of an export file, each as its cells' texts (Windows-1252).
-QList<QStringList> fileRows(const QByteArray& file)
-{
-    static const QRegularExpression row(QStringLiteral("<tr>(.*?)</tr>"));
-    static const QRegularExpression cell(QStringLiteral("<td[^>]*>(.*?)</td>"));
-    QList<QStringList> rows;
-    for (const QRegularExpressionMatch& r : row.globalMatch(QString::fromLatin1(file))) {
-        QStringList cells;
-        for (const QRegularExpressionMatch& c : cell.globalMatch(r.captured(1)))
-            cells << c.captured(1);
-        rows << cells;
-    }
-    return rows;
-}
-
 constexpr double Dpi = 254;  // 10 pixels per millimetre
 int px(double millimetres) { return qRound(millimetres * 10); }
 bool isInk(QRgb p) { return qGray(p) < 110; }
@@ -246,7 +231,7 @@ private slots:
         QVERIFY(bytes.contains("<tr><td style=\"text-align: left; font-weight: bold;\" width=250>Nome tabella turni</td>"));
         QVERIFY(bytes.contains("width=300>Attivit\xE0 da svolgere 10</td><td style=\"text-align: left; font-weight: "
                                "bold;\" width=350>Annotazioni</td></tr></table>"));
-        QCOMPARE(fileRows(bytes).size(), 1);
+        QCOMPARE(exportRows(bytes).size(), 1);
 
         writeHours({{{"Nome", "Mattina"}, {"Inizio01", "08:00"}, {"Fine01", "12:00"}, {"Attivita01", "Sportello"},
                      {"Attivita11", "non esportata"}, {"Annotazioni", "a & b"}},
@@ -257,7 +242,7 @@ private slots:
         QCOMPARE(rows.size(), 2);
         QVERIFY(hours::writeExport(rows));
         bytes = fileContent(file);
-        const QList<QStringList> written = fileRows(bytes);
+        const QList<QStringList> written = exportRows(bytes);
         QCOMPARE(written.size(), 3);
         QStringList first{"Mattina", "", "", "", "Dalle 08:00 alle 12:00", "Sportello"};
         QStringList second{"Vuoto", "", "", ""};

@@ -58,24 +58,8 @@ class TestHoursScreen : public ProgramWindowsTest {
     TfrmOrari* screen() const { return frmOrari; }
     QLineEdit* field(const QString& name) const { return frmOrari->field(name); }
     QString holder(const char* name) const { return frmOrari->findChild<QLabel*>(QLatin1String(name))->text(); }
-    QString lastMessage() const
-    {
-        return m_ui->messages->shown.isEmpty() ? QString() : m_ui->messages->shown.last().text;
-    }
-    void click(const char* name)
-    {
-        auto* b = screen()->findChild<QAbstractButton*>(QLatin1String(name));
-        QVERIFY2(b && b->isEnabled(), name);
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
-    void openFromMenu()
-    {
-        activate(frmAvvio);
-        QTest::mouseClick(frmAvvio->findChild<QPushButton*>("btnRegistro"), Qt::LeftButton);
-        QVERIFY(screen()->isVisible());
-        QVERIFY(!frmAvvio->isVisible());
-        activate(screen());
-    }
+    void click(const char* name) { ProgramWindowsTest::click(screen(), name); }
+    void openFromMenu() { openArea("btnRegistro", screen()); }
 
 private slots:
     void init()

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
+#include <QVBoxLayout>
 
 #include <stdexcept>
 
@@ -319,6 +320,16 @@ void ScreenToolbar::addBrowseArrows(QLabel* position)
     addWidget(position);
     add("cmdAvanti", "avanti", QStringLiteral("Avanti"));
     add("cmdUltimo", "ultimo", QStringLiteral("Ultimo"));
+}
+
+void stackScreen(QWidget* screen, QWidget* toolbar, QLayout* body, QLabel* hintBar)
+{
+    auto* layout = new QVBoxLayout(screen);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(toolbar);
+    layout->addLayout(body, 1);
+    layout->addWidget(hintBar);
 }
 
 QLabel* hintBarLabel(const QString& text, QWidget* parent)

@@ -104,12 +104,7 @@ TfrmTessera::TfrmTessera(QWidget* parent)
     body->addWidget(info, 0, Qt::AlignVCenter);
     body->addStretch(1);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(buildToolbar());
-    layout->addLayout(body, 1);
-    layout->addWidget(panInfo);
+    stackScreen(this, buildToolbar(), body, panInfo);
 
     m_hints = new HintBar(panInfo, this);
     m_hints->add(Hints);

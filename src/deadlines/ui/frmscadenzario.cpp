@@ -386,12 +386,7 @@ QWidget* TfrmScadenzario::buildWorkPanel()
     body->addWidget(notes);
     body->addStretch();
 
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(toolbar);
-    layout->addLayout(body, 1);
-    layout->addWidget(panInfo);
+    stackScreen(panel, toolbar, body, panInfo);
     return panel;
 }
 

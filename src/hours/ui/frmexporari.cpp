@@ -44,13 +44,8 @@ TfrmExpOrari::TfrmExpOrari(QWidget* parent) : GridExportWindow(parent, QLatin1St
     QList<int> widths;
     for (const Spreadsheet::HeaderCell& column : hours::gridColumns())
         widths << column.width;
-    const GridWindow w =
-        layOut(QStringLiteral(" Esporta archivio orari di lavoro in Microsoft Excel"), model, widths, QStringLiteral("exporari"));
-    grdRecords = w.grid;
-    cmdEsporta = w.cmdEsporta;
-    cmdGuida = w.cmdGuida;
-    cmdEsci = w.cmdEsci;
-    panInfo = w.panInfo;
+    layOut(QStringLiteral(" Esporta archivio orari di lavoro in Microsoft Excel"), model, widths,
+           QStringLiteral("exporari"));
 }
 
 void TfrmExpOrari::fillGrid(std::optional<ArchiveError>& failure)

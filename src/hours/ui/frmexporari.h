@@ -4,9 +4,6 @@
 
 #include "output/ui/gridwindow.h"
 
-class QLabel;
-class QTableView;
-class QToolButton;
 
 // The grid's rows: "N." then the 25 exported cells of each template.
 class HoursGridModel : public GridModel {
@@ -30,12 +27,7 @@ class TfrmExpOrari : public GridExportWindow {
 public:
     explicit TfrmExpOrari(QWidget* parent = nullptr);
 
-    QTableView* grdRecords;
     HoursGridModel* model;
-    QToolButton* cmdEsporta;
-    QToolButton* cmdGuida;
-    QToolButton* cmdEsci;
-    QLabel* panInfo;
 
 protected:
     void fillGrid(std::optional<ArchiveError>& failure) override;

@@ -102,12 +102,7 @@ TfrmOrari::TfrmOrari(QWidget* parent) : QWidget(parent), m_browser(hours::archiv
     body->addWidget(buildSlots(), 1);
     body->addWidget(buildNotes());
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(buildToolbar());
-    layout->addLayout(body, 1);
-    layout->addWidget(panInfo);
+    stackScreen(this, buildToolbar(), body, panInfo);
 
     FormBinding::applyMaxLengths(this, hours::recordLayout());
     EnterChain::install(this, enterChain());

@@ -179,16 +179,11 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent)
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(buildToolbar());
     auto* body = new QVBoxLayout;
     body->setContentsMargins(14, 8, 14, 8);
     body->addLayout(grid);
     body->addStretch();
-    layout->addLayout(body, 1);
-    layout->addWidget(panInfo);
+    stackScreen(this, buildToolbar(), body, panInfo);
 
     FormBinding::applyMaxLengths(this, members::recordLayout());
     EnterChain::install(this, EnterChainOrder);

@@ -46,13 +46,8 @@ TfrmExpAnagrafica::TfrmExpAnagrafica(QWidget* parent)
     QList<int> widths;
     for (const auto& column : members::gridColumns())
         widths << column.width;
-    const GridWindow w = layOut(QStringLiteral(" Esporta archivio anagrafico dei Soci in Microsoft Excel"), model,
-                                widths, QStringLiteral("expanagrafica"));
-    grdRecords = w.grid;
-    cmdEsporta = w.cmdEsporta;
-    cmdGuida = w.cmdGuida;
-    cmdEsci = w.cmdEsci;
-    panInfo = w.panInfo;
+    layOut(QStringLiteral(" Esporta archivio anagrafico dei Soci in Microsoft Excel"), model, widths,
+           QStringLiteral("expanagrafica"));
 }
 
 void TfrmExpAnagrafica::fillGrid(std::optional<ArchiveError>& failure)

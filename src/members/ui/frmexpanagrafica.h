@@ -5,9 +5,6 @@
 #include "members/memberexport.h"
 #include "output/ui/gridwindow.h"
 
-class QLabel;
-class QTableView;
-class QToolButton;
 
 // The grid's rows as a table model: the cells are made when the view asks for
 // them, so a hundred thousand members open at once.
@@ -33,12 +30,7 @@ class TfrmExpAnagrafica : public GridExportWindow {
 public:
     explicit TfrmExpAnagrafica(QWidget* parent = nullptr);
 
-    QTableView* grdRecords;
     MemberGridModel* model;
-    QToolButton* cmdEsporta;
-    QToolButton* cmdGuida;
-    QToolButton* cmdEsci;
-    QLabel* panInfo;
 
 protected:
     // From Tesserati.pro, once, when the window is first shown.

@@ -85,15 +85,10 @@ GridWindow buildGridWindow(QDialog* window, const QString& caption, QAbstractIte
 
     w.panInfo = hintBarLabel(ReadyText, window);
 
-    auto* layout = new QVBoxLayout(window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(bar.frame());
     auto* body = new QVBoxLayout;
     body->setContentsMargins(8, 8, 8, 8);
     body->addWidget(w.grid);
-    layout->addLayout(body, 1);
-    layout->addWidget(w.panInfo);
+    stackScreen(window, bar.frame(), body, w.panInfo);
     window->resize(1000, 600);
 
     w.hints = new HintBar(w.panInfo, window);
@@ -113,12 +108,16 @@ GridExportWindow::GridExportWindow(QWidget* parent, QString exportFile)
 {
 }
 
-GridWindow GridExportWindow::layOut(const QString& caption, QAbstractItemModel* model, const QList<int>& widths,
-                                    const QString& helpTopic)
+void GridExportWindow::layOut(const QString& caption, QAbstractItemModel* model, const QList<int>& widths,
+                              const QString& helpTopic)
 {
     const GridWindow w = buildGridWindow(this, caption, model, widths, helpTopic);
-    connect(w.cmdEsporta, &QToolButton::clicked, this, &GridExportWindow::cmdEsportaClick);
-    return w;
+    grdRecords = w.grid;
+    cmdEsporta = w.cmdEsporta;
+    cmdGuida = w.cmdGuida;
+    cmdEsci = w.cmdEsci;
+    panInfo = w.panInfo;
+    connect(cmdEsporta, &QToolButton::clicked, this, &GridExportWindow::cmdEsportaClick);
 }
 
 void GridExportWindow::cmdEsportaClick()

@@ -62,13 +62,20 @@ public:
     // `exportFile`: the file's name in the data folder.
     GridExportWindow(QWidget* parent, QString exportFile);
 
+    // Set by layOut().
+    QTableView* grdRecords = nullptr;
+    QToolButton* cmdEsporta = nullptr;
+    QToolButton* cmdGuida = nullptr;
+    QToolButton* cmdEsci = nullptr;
+    QLabel* panInfo = nullptr;
+
 public slots:
     void cmdEsportaClick();
 
 protected:
     // Lays the window out (see buildGridWindow) with "Esporta" connected.
-    GridWindow layOut(const QString& caption, QAbstractItemModel* model, const QList<int>& widths,
-                      const QString& helpTopic);
+    void layOut(const QString& caption, QAbstractItemModel* model, const QList<int>& widths,
+                const QString& helpTopic);
     // Fills the grid; a failure that stops the filling goes to `failure`.
     virtual void fillGrid(std::optional<ArchiveError>& failure) = 0;
     // Writes the file from the grid's rows; false when it cannot be written.
