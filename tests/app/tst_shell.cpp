@@ -383,6 +383,9 @@ private slots:
         QCOMPARE(m_ui->shell->urls, QList<QUrl>{QUrl::fromLocalFile(program + "Guida.pdf")});
         QVERIFY(m_ui->messages->shown.isEmpty());
         QVERIFY(HelpTexts::topic("avvio").body.contains(QStringLiteral("ravenquillotto")));
+        // The logo of the help band and of the login, and the printed sheets' own copy.
+        QVERIFY(QFile::exists(":/icons/logo.svg"));
+        QVERIFY(QFile::exists(":/sheet/logo.svg"));
     }
 
     void shellFailuresAreReported()

@@ -188,6 +188,7 @@ private slots:
                      {"File03", "c.doc"}, {"Desc03", "tre"}}});
         click("cmdPrimo");
         QCOMPARE(holder("lblFile01"), QStringLiteral("a.pdf"));
+        QCOMPARE(screen()->lblAllegati->text(), QStringLiteral("a.pdf (uno), c.doc (tre)"));
         click("btnDuplica");
         QCOMPARE(lastMessage(), QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente."
                                                "\n\r\n\rAl termine premere Salva per inserire la scheda in archivio."));
@@ -195,6 +196,7 @@ private slots:
         QVERIFY(screen()->lblPosizione->text().isEmpty());
         for (const char* name : {"lblFile01", "lblFile03", "lblDesc01", "lblDesc03"})
             QVERIFY2(holder(name).isEmpty(), name);
+        QCOMPARE(screen()->lblAllegati->text(), QStringLiteral("nessun file allegato"));
         QCOMPARE(field("Attivita01")->text(), QStringLiteral("Sportello"));
         QVERIFY(field("Nome")->hasFocus());
         field("Nome")->setText("Copia");
@@ -227,6 +229,7 @@ private slots:
         click("btnAllega");
         QCOMPARE(m_ui->modals, QStringList{"TfrmAllegaCartella"});
         QCOMPARE(holder("lblDesc02"), QStringLiteral("nuovo"));
+        QCOMPARE(screen()->lblAllegati->text(), QStringLiteral("b.pdf (nuovo)"));
         QCOMPARE(hoursArchive().read(1).text(u"Desc02"), QStringLiteral("vecchio"));
         click("btnSalva");
         QCOMPARE(hoursArchive().read(1).text(u"Desc02"), QStringLiteral("nuovo"));

@@ -12,6 +12,7 @@
 #include "hours/ui/frmexporari.h"
 #include "hours/ui/frmstampaorario.h"
 #include "hours/ui/frmtrovaorari.h"
+#include "members/attachments.h"
 #include "members/ui/frmallegacartella.h"
 #include "output/searchhandback.h"
 #include "storage/textfield.h"
@@ -75,6 +76,7 @@ QLabel* columnHeading(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setStyleSheet(QStringLiteral("font: bold 8pt 'Verdana'; color: #1F4E79;"));
+    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     return label;
 }
 
@@ -110,7 +112,9 @@ TfrmOrari::TfrmOrari(QWidget* parent) : QWidget(parent), m_browser(hours::archiv
     m_hints = new HintBar(panInfo, this);
     m_hints->add(Hints);
 
-    browse = new BrowseController(this, m_browser, lblPosizione, {{}, {}, [this] { return validateSave(); }, {}});
+    browse = new BrowseController(this, m_browser, lblPosizione,
+                                  {[this] { showAttachments(); }, [this](int) { showAttachments(); },
+                                   [this] { return validateSave(); }, {}});
     browse->connectToolbar();
     const auto button = [this](const char* name) { return findChild<QToolButton*>(QLatin1String(name)); };
     connect(button("btnNuovo"), &QToolButton::clicked, this, &TfrmOrari::focusName);
@@ -200,18 +204,38 @@ QWidget* TfrmOrari::buildSlots()
         grid->addWidget(makeField(slotName("Attivita", k), box), k, 3);
     }
     grid->setColumnStretch(3, 1);
-    grid->setRowStretch(hours::kSlots + 1, 1);
+    // The rows share the height the screen gives the slots.
+    for (int k = 1; k <= hours::kSlots; ++k)
+        grid->setRowStretch(k, 1);
     return box;
 }
 
+// The notes, and a line naming the files attached with "Allega".
 QWidget* TfrmOrari::buildNotes()
 {
-    auto* box = new QGroupBox(QStringLiteral("Note"), this);
-    auto* row = new QHBoxLayout(box);
-    row->setSpacing(8);
-    row->addWidget(fieldLabel(QStringLiteral("Annotazioni:"), box));
-    row->addWidget(makeField(QStringLiteral("Annotazioni"), box), 1);
+    auto* box = new QGroupBox(QStringLiteral("Note e allegati"), this);
+    auto* grid = new QGridLayout(box);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+    grid->addWidget(fieldLabel(QStringLiteral("Annotazioni:"), box), 0, 0);
+    grid->addWidget(makeField(QStringLiteral("Annotazioni"), box), 0, 1);
+    lblAllegati = new QLabel(box);
+    lblAllegati->setObjectName(QStringLiteral("lblAllegati"));
+    lblAllegati->setStyleSheet(QStringLiteral("color: #44505C;"));
+    lblAllegati->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(fieldLabel(QStringLiteral("File allegati:"), box), 1, 0);
+    grid->addWidget(lblAllegati, 1, 1);
+    grid->setColumnStretch(1, 1);
     return box;
+}
+
+void TfrmOrari::showAttachments()
+{
+    QList<std::pair<QString, QString>> entries;
+    for (int k = 1; k <= 3; ++k)
+        entries.push_back({findChild<QLabel*>(QStringLiteral("lbl") + slotName("File", k))->text(),
+                         findChild<QLabel*>(QStringLiteral("lbl") + slotName("Desc", k))->text()});
+    lblAllegati->setText(attachments::summary(entries));
 }
 
 QLineEdit* TfrmOrari::field(const QString& name) const
@@ -252,6 +276,7 @@ void TfrmOrari::btnDuplicaClick()
         return;
     for (const QString& name : hours::attachmentFields())
         FormBinding::setText(this, name, QString());
+    showAttachments();
     focusName();
     Ui::information(this, BrowseText::DuplicateReady);
 }
@@ -263,9 +288,10 @@ void TfrmOrari::btnTrovaClick()
 
 void TfrmOrari::btnAllegaClick()
 {
-    TfrmAllegaCartella attachments(this);
-    attachments.setCallerKey(CallerKey);
-    Ui::runModal(attachments);
+    TfrmAllegaCartella dialog(this);
+    dialog.setCallerKey(CallerKey);
+    Ui::runModal(dialog);
+    showAttachments();
 }
 
 void TfrmOrari::btnStampaClick()

@@ -20,6 +20,7 @@ public:
 
     QLabel* lblPosizione;
     QLabel* panInfo;
+    QLabel* lblAllegati;  // the attached files the holders name
     BrowseController* browse;
 
     // The edit field of a record field: "txt" + name.
@@ -47,6 +48,7 @@ private:
     QLineEdit* makeField(const QString& name, QWidget* parent);
     bool validateSave();
     void focusName();
+    void showAttachments();
 
     RecordBrowser m_browser;
     HintBar* m_hints = nullptr;
