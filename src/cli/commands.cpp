@@ -756,8 +756,9 @@ int pdfSheet(const QStringList& args, const Output& io)
         archive.seek(position->first() - 1);
         const Record record = archive.read();
         archive.close();
+        // The footer's time reads the same whatever the system's language.
         if (hoursSheet)
-            return writePdf(HoursSheet::filled(record).prepare(), out, io);
+            return writePdf(HoursSheet::filled(record, QStringLiteral("HH:mm:ss")).prepare(), out, io);
         const QImage logo = InfoSheet::fixedLogo();
         Report::Template sheet = deadline ? DeadlineSheet::design(logo) : MemberSheet::design(logo);
         if (deadline)

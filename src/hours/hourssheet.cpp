@@ -106,7 +106,7 @@ Template design()
     return t;
 }
 
-void fill(Template& sheet, const Record& hours, const QDateTime& moment)
+void fill(Template& sheet, const Record& hours, const QDateTime& moment, const QString& timeFormat)
 {
     sheet.page.setOrientation(Orientation::Landscape);
     for (const char* name : {"Nome", "Periodo", "Sede", "Disposizioni", "Annotazioni"})
@@ -114,13 +114,13 @@ void fill(Template& sheet, const Record& hours, const QDateTime& moment)
     for (int k = 1; k <= hours::kSlots; ++k)
         for (const char* stem : {"Inizio", "Fine", "Attivita"})
             sheet.object(QStringLiteral("tit") + numbered(stem, k)).setText(field(hours, numbered(stem, k)));
-    sheet.object(QStringLiteral("txtCalce")).setText(InfoSheet::footerText(moment));
+    sheet.object(QStringLiteral("txtCalce")).setText(InfoSheet::footerText(moment, timeFormat));
 }
 
-Template filled(const Record& hours)
+Template filled(const Record& hours, const QString& timeFormat)
 {
     Template sheet = design();
-    fill(sheet, hours, Clock::now());
+    fill(sheet, hours, Clock::now(), timeFormat);
     return sheet;
 }
 

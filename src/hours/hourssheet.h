@@ -15,9 +15,10 @@ namespace HoursSheet {
 // The template as designed, with its design texts ("NOME TURNO", "Data e ora stampa").
 Report::Template design();
 // Sets the page to landscape and fills the boxes from the template's fields
-// (each trimmed) and the footer with `moment`.
-void fill(Report::Template& sheet, const Record& hours, const QDateTime& moment);
+// (each trimmed) and the footer with `moment`, its time in the system's long
+// format or in `timeFormat` when one is given.
+void fill(Report::Template& sheet, const Record& hours, const QDateTime& moment, const QString& timeFormat = {});
 // The design filled with `hours` at the Clock's current moment, as "Stampa" prints it.
-Report::Template filled(const Record& hours);
+Report::Template filled(const Record& hours, const QString& timeFormat = {});
 
 }  // namespace HoursSheet

@@ -135,13 +135,19 @@ private slots:
     }
 
     // The template as the screen fills it after loading the record, the
-    // footer's date and time from --today and --now; past the end, exit 1
-    // and the earlier PDF stays.
+    // footer's date and time from --today and --now, the time as hh:mm:ss
+    // on a system in any language; past the end, exit 1 and the earlier PDF stays.
     void pdfOfATemplate()
     {
         const QString pdf = data("orario.pdf");
+        const QByteArray language = qgetenv("LC_ALL");
+        qputenv("LC_ALL", "en_US.UTF-8");
         const CliResult r = runCli(m_dir.path(), {"--today", "07/03/2025", "--now", "14:05:09", "pdf", "hours", "2",
                                                   "--out", pdf});
+        if (language.isEmpty())
+            qunsetenv("LC_ALL");
+        else
+            qputenv("LC_ALL", language);
         QVERIFY2(r.status == 0, r.err.constData());
         const QByteArray bytes = fileContent(pdf);
         QVERIFY(bytes.startsWith("%PDF-"));
