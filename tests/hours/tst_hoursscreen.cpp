@@ -20,6 +20,7 @@
 #include "testsupport.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -135,6 +136,16 @@ private slots:
         for (const auto& [name, hint] : some)
             QCOMPARE(hints->hintFor(screen()->findChild<QWidget*>(name)), QString::fromUtf8(hint));
         QVERIFY(hints->hintFor(field("Nome")).isEmpty());
+
+        // The mouse over a section frame empties the bar.
+        openFromMenu();
+        QTest::mouseMove(screen()->findChild<QWidget*>("btnSalva"));
+        QCOMPARE(screen()->panInfo->text(), QStringLiteral("Salva la scheda corrente in archivio."));
+        QWidget* frame = field("Inizio05")->parentWidget();
+        const QPoint at = frame->mapTo(screen(), QPoint(frame->width() - 4, frame->height() - 4));
+        QMouseEvent move(QEvent::MouseMove, at, screen()->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(screen(), &move);
+        QVERIFY(screen()->panInfo->text().isEmpty());
     }
 
     // Only the name is needed; blanks are no name. A second save overwrites.
