@@ -72,6 +72,16 @@ QLabel* fieldLabel(const QString& text, QWidget* parent)
     return label;
 }
 
+// A titled section of the screen and the grid its labels and fields go in.
+QGridLayout* section(const QString& title, QWidget* parent, int rowSpacing, QGroupBox*& box)
+{
+    box = new QGroupBox(title, parent);
+    auto* grid = new QGridLayout(box);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(rowSpacing);
+    return grid;
+}
+
 QLabel* columnHeading(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -157,10 +167,8 @@ QLineEdit* TfrmOrari::makeField(const QString& name, QWidget* parent)
 // these four show their highlight while they have the focus.
 QWidget* TfrmOrari::buildHeading()
 {
-    auto* box = new QGroupBox(QStringLiteral("Tabella turni"), this);
-    auto* grid = new QGridLayout(box);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(8);
+    QGroupBox* box = nullptr;
+    QGridLayout* grid = section(QStringLiteral("Tabella turni"), this, 8, box);
     const std::pair<const char*, const char*> fields[] = {
         {"Nome", "Nome tabella turni:"},
         {"Periodo", "Periodo validit\u00E0:"},
@@ -183,10 +191,8 @@ QWidget* TfrmOrari::buildHeading()
 // The twelve slots: start, end and activity on each row.
 QWidget* TfrmOrari::buildSlots()
 {
-    auto* box = new QGroupBox(QStringLiteral("Fasce orarie"), this);
-    auto* grid = new QGridLayout(box);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(3);
+    QGroupBox* box = nullptr;
+    QGridLayout* grid = section(QStringLiteral("Fasce orarie"), this, 3, box);
     grid->addWidget(columnHeading(QStringLiteral("DALLE ORE:"), box), 0, 1);
     grid->addWidget(columnHeading(QStringLiteral("ALLE ORE:"), box), 0, 2);
     grid->addWidget(columnHeading(QStringLiteral("ATTIVITA' DA SVOLGERE:"), box), 0, 3);
@@ -213,10 +219,8 @@ QWidget* TfrmOrari::buildSlots()
 // The notes, and a line naming the files attached with "Allega".
 QWidget* TfrmOrari::buildNotes()
 {
-    auto* box = new QGroupBox(QStringLiteral("Note e allegati"), this);
-    auto* grid = new QGridLayout(box);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(6);
+    QGroupBox* box = nullptr;
+    QGridLayout* grid = section(QStringLiteral("Note e allegati"), this, 6, box);
     grid->addWidget(fieldLabel(QStringLiteral("Annotazioni:"), box), 0, 0);
     grid->addWidget(makeField(QStringLiteral("Annotazioni"), box), 0, 1);
     lblAllegati = new QLabel(box);
