@@ -9,12 +9,13 @@
 #include "cards/cardlayout.h"
 #include "cards/cardsettings.h"
 #include "checks/checks.h"
-#include "app/dates.h"
 #include "deadlines/deadlineperiods.h"
 #include "deadlines/deadlinerecord.h"
 #include "deadlines/deadlinerules.h"
 #include "deadlines/deadlinesheet.h"
 #include "hours/hoursrecord.h"
+#include "hours/hoursrules.h"
+#include "hours/hourssheet.h"
 #include "members/memberexport.h"
 #include "members/memberphoto.h"
 #include "members/memberrecord.h"
@@ -79,6 +80,11 @@ const char* const UsageText =
     "                           nell'archivio ANNO.sca, nell'ordine della lista;\n"
     "                           CAMPO: Data, Ora, Pagatore, CodFisc, NumTessera,\n"
     "                           Carica, Contatto, Beneficiario, Dettagli, Note\n"
+    "  search hours [--CAMPO TESTO]...\n"
+    "                           stampa le righe che la ricerca degli orari di lavoro\n"
+    "                           elencherebbe, nell'ordine dell'archivio; CAMPO: Nome,\n"
+    "                           Periodo, Sede, Disposizioni, Attivita01 ... Attivita05,\n"
+    "                           Annotazioni. Se Orari.pro manca lo crea vuoto\n"
     "  list deadlines ANNO --state STATO\n"
     "                           stampa, nell'ordine della lista, le righe di uno dei\n"
     "                           riepiloghi di ANNO.sca; STATO: daconfermare\n"
@@ -111,12 +117,19 @@ const char* const UsageText =
     "  export month GG/MM/AAAA  scrive Scadenze_Mensili.xls con le scadenze del mese;\n"
     "                           le liste dei periodi sono in ordine di data e ora e\n"
     "                           un archivio che manca viene creato vuoto\n"
+    "  export hours             scrive Orari_Lavoro.xls con tutte le schede di\n"
+    "                           Orari.pro, nell'ordine dell'archivio (prime dieci\n"
+    "                           fasce orarie); sostituisce il file precedente\n"
     "  pdf deadline ANNO POS --out FILE.pdf\n"
     "                           stampa in FILE.pdf la scheda della scadenza alla\n"
     "                           posizione POS di ANNO.sca, come \"Stampa\"\n"
     "  pdf member POS --out FILE.pdf\n"
     "                           stampa in FILE.pdf la scheda del Socio alla posizione\n"
     "                           POS di Tesserati.pro\n"
+    "  pdf hours POS --out FILE.pdf\n"
+    "                           stampa in FILE.pdf la scheda degli orari alla\n"
+    "                           posizione POS di Orari.pro, come \"Stampa\"; data e ora\n"
+    "                           in calce da --today e --now\n"
     "  cards --out FILE.pdf --sheet POS[,POS]...\n"
     "                           stampa in FILE.pdf le tessere dei Soci alle posizioni\n"
     "                           POS di Tesserati.pro (1 = prima scheda; la stessa\n"
@@ -242,7 +255,13 @@ int search(const QStringList& args, const Output& io)
             return status;
         return printLines([&] { return deadlines::search(deadlines::archivePath(*year), typed); }, io);
     }
-    return io.usage(QStringLiteral("search vuole l'archivio in cui cercare: members o deadlines"));
+    if (archive == QLatin1String("hours")) {
+        hours::SearchTexts typed;
+        if (const int status = readFilters(args.mid(1), hours::kSearchFields, typed, io); status != Ok)
+            return status;
+        return printLines([&] { return hours::search(hours::archivePath(), typed); }, io);
+    }
+    return io.usage(QStringLiteral("search vuole l'archivio in cui cercare: members, deadlines o hours"));
 }
 
 int list(const QStringList& args, const Output& io)
@@ -469,16 +488,29 @@ int exportDeadlines(const QString& list, const QStringList& args, const Output& 
     return Ok;
 }
 
+int exportHours(const Output& io)
+{
+    std::optional<ArchiveError> failure;
+    const QList<QStringList> rows = hours::gridRows(hours::archivePath(), &failure);
+    if (failure)
+        return io.fail(QString::fromStdString(failure->what()));
+    QString error;
+    if (!hours::writeExport(rows, &error))
+        return writeFailure(AppDir::filePath(QLatin1String(hours::kExportFileName)), error, io);
+    return Ok;
+}
+
 int exportArchive(const QStringList& args, const Output& io)
 {
     static const QStringList lists = {QStringLiteral("members"), QStringLiteral("deadlines"),
-                                      QStringLiteral("imminent"), QStringLiteral("day"), QStringLiteral("month")};
+                                      QStringLiteral("imminent"), QStringLiteral("day"), QStringLiteral("month"),
+                                      QStringLiteral("hours")};
     if (args.isEmpty() || !lists.contains(args.first()))
-        return io.usage(QStringLiteral("export vuole cosa esportare: members, deadlines, imminent, day, month"));
-    if (args.first() == QLatin1String("members")) {
+        return io.usage(QStringLiteral("export vuole cosa esportare: members, deadlines, imminent, day, month, hours"));
+    if (args.first() == QLatin1String("members") || args.first() == QLatin1String("hours")) {
         if (args.size() != 1)
-            return io.usage(QStringLiteral("export members non vuole argomenti"));
-        return exportMembers(io);
+            return io.usage(QStringLiteral("export %1 non vuole argomenti").arg(args.first()));
+        return args.first() == QLatin1String("members") ? exportMembers(io) : exportHours(io);
     }
     return exportDeadlines(args.first(), args.mid(1), io);
 }
@@ -643,8 +675,6 @@ int cards(const QStringList& args, const Output& io)
     }
 }
 
-// `pdf deadline YEAR POS --out F.pdf` and `pdf member POS --out F.pdf`: the
-// sheet of one record, as the screen's "Stampa" prints it.
 // Checks the archives named, or every archive in the data folder, and
 // prints one line for each problem found.
 int verify(const QStringList& args, const Output& io)
@@ -722,6 +752,9 @@ int put(const QStringList& args, const Output& io, QIODevice& input)
     return Ok;
 }
 
+// `pdf deadline YEAR POS --out F.pdf`, `pdf member POS --out F.pdf` and
+// `pdf hours POS --out F.pdf`: the sheet of one record, as the screen's
+// "Stampa" prints it.
 int pdfSheet(const QStringList& args, const Output& io)
 {
     QString out;
@@ -735,10 +768,13 @@ int pdfSheet(const QStringList& args, const Output& io)
             out = args.at(++i);
         }
     }
-    const bool deadline = !plain.isEmpty() && plain.first() == QLatin1String("deadline");
-    const bool member = !plain.isEmpty() && plain.first() == QLatin1String("member");
-    if (!(deadline && plain.size() == 3) && !(member && plain.size() == 2))
-        return io.usage(QStringLiteral("pdf vuole deadline ANNO POS oppure member POS, con --out FILE.pdf"));
+    const QString kind = plain.value(0);
+    const bool deadline = kind == QLatin1String("deadline");
+    const bool member = kind == QLatin1String("member");
+    const bool hoursSheet = kind == QLatin1String("hours");
+    if (!(deadline && plain.size() == 3) && !((member || hoursSheet) && plain.size() == 2))
+        return io.usage(
+            QStringLiteral("pdf vuole deadline ANNO POS, member POS oppure hours POS, con --out FILE.pdf"));
     if (out.isEmpty())
         return io.usage(QStringLiteral("pdf vuole --out FILE.pdf"));
     if (deadline && !isYear(plain.at(1)))
@@ -747,17 +783,24 @@ int pdfSheet(const QStringList& args, const Output& io)
     if (!position || position->size() != 1)
         return io.usage(QStringLiteral("pdf vuole una posizione (da 1 in su): ") + plain.last());
 
-    const QString path = AppDir::filePath(deadline ? deadlines::fileName(plain.at(1))
-                                                   : QString::fromLatin1(members::kFileName));
-    const RecordLayout& layout = deadline ? deadlines::recordLayout() : members::recordLayout();
+    // The archive of each sheet; as the screens do, the yearly deadline
+    // archive and the service-hours archive are created when missing.
+    const QString path = deadline     ? AppDir::filePath(deadlines::fileName(plain.at(1)))
+                         : hoursSheet ? hours::archivePath()
+                                      : AppDir::filePath(QString::fromLatin1(members::kFileName));
+    const RecordLayout& layout = deadline     ? deadlines::recordLayout()
+                                 : hoursSheet ? hours::recordLayout()
+                                              : members::recordLayout();
     try {
-        ArchiveFile archive(path, layout,
-                            deadline ? ArchiveFile::Mode::OpenOrCreate : ArchiveFile::Mode::ReadOnly);
+        ArchiveFile archive(path, layout, member ? ArchiveFile::Mode::ReadOnly : ArchiveFile::Mode::OpenOrCreate);
         if (position->first() > archive.count())
             return io.fail(outOfArchive(position->first(), path, archive.count()));
         archive.seek(position->first() - 1);
         const Record record = archive.read();
         archive.close();
+        // The footer's time reads the same whatever the system's language.
+        if (hoursSheet)
+            return writePdf(HoursSheet::filled(record, QStringLiteral("HH:mm:ss")).prepare(), out, io);
         const QImage logo = InfoSheet::fixedLogo();
         Report::Template sheet = deadline ? DeadlineSheet::design(logo) : MemberSheet::design(logo);
         if (deadline)

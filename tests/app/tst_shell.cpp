@@ -12,9 +12,11 @@
 #include "app/ui/frmmenuregistro.h"
 #include "app/ui/frmpassword.h"
 #include "app/ui/windows.h"
+#include "output/infosheet.h"
 #include "cards/ui/frmtessera.h"
 #include "cards/ui/frmtessere.h"
 #include "deadlines/ui/frmscadenzario.h"
+#include "hours/ui/frmorari.h"
 #include "members/ui/frmanagrafica.h"
 #include "storage/appdir.h"
 #include "support/fulldisk.h"
@@ -97,7 +99,8 @@ private slots:
                               "frmCarta", "frmCodFisc", "frmDatiEnte", "frmExpAnagrafica", "frmGuida", "frmIban",
                               "frmInfo", "frmPartitaIva", "frmScadenzario", "frmSospesi", "frmSplash",
                               "frmStampaTessera", "frmStampaTessere", "frmTessera", "frmTessere",
-                              "frmTrovaAnagrafica", "frmZoom", "frmMenuRegistro", "frmWebCam"}));
+                              "frmTrovaAnagrafica", "frmZoom", "frmOrari", "frmTrovaOrari", "frmExpOrari",
+                              "frmStampaOrario", "frmMenuRegistro", "frmWebCam"}));
         QCOMPARE(frmPassword->windowTitle(), QStringLiteral(" Norvalis 2.0 - Accesso"));
         QVERIFY(!(frmPassword->windowFlags() & Qt::WindowCloseButtonHint));
     }
@@ -311,11 +314,11 @@ private slots:
     {
         activate(frmAvvio);
         shot(frmAvvio, "menu");
-        QVERIFY(!frmAvvio->findChild<QPushButton*>("btnRegistro")->isEnabled());
-        // The card and deadline screens open from the menu, which hides.
+        // The card, deadline and service-hours screens open from the menu, which hides.
         const std::pair<const char*, QWidget*> cardAreas[] = {{"btnTessera", (QWidget*)frmTessera},
                                                               {"btnTessere", (QWidget*)frmTessere},
-                                                              {"btnScadenzario", (QWidget*)frmScadenzario}};
+                                                              {"btnScadenzario", (QWidget*)frmScadenzario},
+                                                              {"btnRegistro", (QWidget*)frmOrari}};
         for (const auto& [bar, screen] : cardAreas) {
             QTest::mouseClick(frmAvvio->findChild<QPushButton*>(bar), Qt::LeftButton);
             QVERIFY2(screen->isVisible() && !frmAvvio->isVisible(), bar);
@@ -381,6 +384,8 @@ private slots:
         QCOMPARE(m_ui->shell->urls, QList<QUrl>{QUrl::fromLocalFile(program + "Guida.pdf")});
         QVERIFY(m_ui->messages->shown.isEmpty());
         QVERIFY(HelpTexts::topic("avvio").body.contains(QStringLiteral("ravenquillotto")));
+        // The one logo of the help band, the login and the printed sheets.
+        QVERIFY(QFile::exists(QString::fromLatin1(InfoSheet::LogoResource)));
     }
 
     void shellFailuresAreReported()
