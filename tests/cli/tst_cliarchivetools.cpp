@@ -6,6 +6,8 @@
 #include "members/membersfixture.h"
 #include "storage/journal.h"
 
+#include "testsupport.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -16,18 +18,6 @@
 #include <signal.h>
 
 namespace {
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
-}
 
 QByteArray recordsOf(const QList<Record>& records)
 {
@@ -66,7 +56,7 @@ private slots:
             const QString copy = m_dir.filePath(QStringLiteral("copia-") + QLatin1String(name));
             const CliResult put = runCli(m_dir.path(), {"put", copy, "--kind", kind}, dump.out);
             QVERIFY2(put.status == 0, put.err.constData());
-            QCOMPARE(fileBytes(copy), fileBytes(path(name)));
+            QCOMPARE(fileContent(copy), fileContent(path(name)));
         }
     }
 
@@ -116,11 +106,11 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, said);
         writeMembers({{{"Tesserato", "Primo"}}, {{"Tesserato", "Secondo"}}});
-        const QByteArray before = fileBytes(membersPath());
+        const QByteArray before = fileContent(membersPath());
         const CliResult r = runCli(m_dir.path(), arguments, input);
         QCOMPARE(r.status, status);
         QVERIFY2(QString::fromUtf8(r.err).contains(said), r.err.constData());
-        QCOMPARE(fileBytes(membersPath()), before);
+        QCOMPARE(fileContent(membersPath()), before);
         QVERIFY(!QFile::exists(path("dati.bin")));
     }
 
@@ -145,7 +135,7 @@ private slots:
         QElapsedTimer clock;
         qint64 appendMs = 0, overwriteMs = 0;
         for (bool append : {true, false}) {
-            QVERIFY(writeBytes(membersPath(), recordsOf(old)));
+            QVERIFY(setFileContent(membersPath(), recordsOf(old)));
             clock.start();
             const CliResult whole = append ? runCli(m_dir.path(), {"put", "Tesserati.pro"}, appendInput)
                                            : runCli(m_dir.path(), {"put", "Tesserati.pro", "--pos", "1"},
@@ -158,7 +148,7 @@ private slots:
         clock.start();
         auto* random = QRandomGenerator::global();
         while (kills < 60 && clock.elapsed() < 60000) {
-            QVERIFY(writeBytes(membersPath(), recordsOf(old)));
+            QVERIFY(setFileContent(membersPath(), recordsOf(old)));
             const bool append = kills % 2 == 0;
             const int position = 1 + int(random->bounded(10));
             QProcess p;
@@ -176,7 +166,7 @@ private slots:
             // The next open, by anyone, finishes or drops what was left.
             const int count = Archive(membersPath(), members::recordLayout()).count();
             QVERIFY(!QFile::exists(Journal::pathFor(membersPath())));
-            const QByteArray bytes = fileBytes(membersPath());
+            const QByteArray bytes = fileContent(membersPath());
             QCOMPARE(bytes.size() % size, 0);
             for (int i = 0; i < count; ++i) {
                 const QByteArray r = bytes.mid(qsizetype(i) * size, size);
@@ -218,9 +208,9 @@ private slots:
         deadline[at("Ora")] = char(9);                                   // 9 in a field of 5
         deadline.replace(at("Effettuata"), 3, QByteArray("\x02Si", 3));  // neither "Sì" nor "No"
         deadline.replace(at("Data"), 11, QByteArray("\x0a" "31/02/2025", 11));
-        QVERIFY(writeBytes(deadlinesPath("2025"), deadline + deadline.left(100)));
+        QVERIFY(setFileContent(deadlinesPath("2025"), deadline + deadline.left(100)));
         // A journal of an interrupted overwrite of the first member.
-        QVERIFY(writeBytes(Journal::pathFor(membersPath()),
+        QVERIFY(setFileContent(Journal::pathFor(membersPath()),
                            Journal::encode(0, memberRecord({{"Tesserato", "Completato"}}).bytes())));
         r = runCli(m_dir.path(), {"verify"});
         QCOMPARE(r.status, 1);

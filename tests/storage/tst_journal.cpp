@@ -1,7 +1,8 @@
 // The write journal: what a killed writer leaves beside an archive is
 // finished or thrown away by the next open, by whoever opens it.
-#include "members/memberrecord.h"
+#include "members/membersfixture.h"
 #include "storage/archive.h"
+#include "testsupport.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -20,22 +21,7 @@ const int Size = 2764;
 
 Record member(const QString& name)
 {
-    Record r(members_);
-    r.setText(u"Tesserato", name);
-    r.setFlag(u"Annullata", false);
-    return r;
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+    return memberRecord({{"Tesserato", name}});
 }
 
 // A journal as the writer lays it out, spelled out byte by byte.
@@ -81,7 +67,7 @@ class TestJournal : public QObject {
     QByteArray writeThree()
     {
         const QByteArray three = member("Uno").bytes() + member("Due").bytes() + member("Tre").bytes();
-        [&] { QVERIFY(writeBytes(m_path, three)); }();
+        [&] { QVERIFY(setFileContent(m_path, three)); }();
         return three;
     }
 
@@ -155,8 +141,8 @@ private slots:
             journal[30] = char(journal[30] ^ 0x01);
         if (moment == "journal-far")
             journal = journalBytes(5 * Size, fresh);
-        QVERIFY(writeBytes(m_path, archive));
-        QVERIFY(writeBytes(m_journal, journal));
+        QVERIFY(setFileContent(m_path, archive));
+        QVERIFY(setFileContent(m_journal, journal));
 
         ArchiveFile file(m_path, members_, readOnly ? ArchiveFile::Mode::ReadOnly : ArchiveFile::Mode::OpenOrCreate);
         QCOMPARE(int(file.recovery()), recovery);
@@ -166,7 +152,7 @@ private slots:
         QCOMPARE(read, names);
         QVERIFY(!QFile::exists(m_journal));
         if (recovery == int(Journal::Recovery::Discarded))
-            QCOMPARE(fileBytes(m_path), archive);
+            QCOMPARE(fileContent(m_path), archive);
     }
 
     // A record that cannot be journalled (here: files may not grow past
@@ -185,7 +171,7 @@ private slots:
             return false;
         });
         QVERIFY2(written, qPrintable(error));
-        QCOMPARE(fileBytes(m_path), three);
+        QCOMPARE(fileContent(m_path), three);
         QVERIFY(!QFile::exists(m_journal));
     }
 
@@ -204,7 +190,7 @@ private slots:
         });
         QVERIFY(failed);
         QVERIFY(!QFile::exists(m_journal));
-        QCOMPARE(fileBytes(m_path), three);
+        QCOMPARE(fileContent(m_path), three);
         QCOMPARE(Archive(m_path, members_).count(), 3);
     }
 
@@ -214,8 +200,8 @@ private slots:
     {
         QByteArray archive = writeThree();
         archive += QByteArray(500, 'x');
-        QVERIFY(writeBytes(m_path, archive));
-        QVERIFY(writeBytes(m_journal, journalBytes(0, member("Primo").bytes())));
+        QVERIFY(setFileContent(m_path, archive));
+        QVERIFY(setFileContent(m_journal, journalBytes(0, member("Primo").bytes())));
         QCOMPARE(Archive(m_path, members_).count(), 3);
         QCOMPARE(QFileInfo(m_path).size(), 3 * Size + 500);
         QCOMPARE(Archive(m_path, members_).read(1).text(u"Tesserato"), QStringLiteral("Primo"));
