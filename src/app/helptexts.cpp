@@ -102,7 +102,9 @@ QList<Topic> buildTable()
 
             "Le piccole icone del menu principale completano i comandi: la guida apre questa finestra "
             "di aiuto, dalla quale si può aprire anche il manuale completo in formato PDF; le "
-            "informazioni mostrano i dati del programma e l'indirizzo a cui chiedere assistenza; i "
+            "informazioni mostrano i dati del programma e l'indirizzo a cui chiedere assistenza, e con "
+            "il pulsante \"Verifica archivi...\" controllano tutti gli archivi della cartella dei dati "
+            "(una scrittura interrotta da un arresto improvviso viene completata); i "
             "crediti ricordano chi ha realizzato il programma; l'uscita chiude Norvalis 2.0. Ogni area "
             "di lavoro ha una propria icona della guida, che spiega nel dettaglio la schermata aperta, "
             "e in basso nella finestra una riga che descrive in breve il comando su cui si trova il "

@@ -11,6 +11,7 @@
 #include "app/ui/frminfo.h"
 #include "app/ui/frmmenuregistro.h"
 #include "app/ui/frmpassword.h"
+#include "app/ui/frmverifica.h"
 #include "app/ui/windows.h"
 #include "output/infosheet.h"
 #include "cards/ui/frmtessera.h"
@@ -351,6 +352,39 @@ private slots:
 
         QTest::mouseClick(frmAvvio->findChild<QToolButton*>("imgEsci"), Qt::LeftButton);
         QVERIFY(!frmAvvio->isVisible());
+    }
+
+    // "Verifica archivi..." in the about window checks the data folder and
+    // lists what it found; a second look after a repair says all is well.
+    void archiveCheckWindow()
+    {
+        const QString sca = m_dir->filePath("2025.sca");
+        QFile damaged(sca);
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(QByteArray(1368 + 10, '\0'));  // one record of empty fields and 10 bytes more
+        damaged.close();
+        QStringList seen;
+        m_ui->onModal = [&seen](QDialog& d) {
+            if (auto* info = qobject_cast<TfrmInfo*>(&d)) {
+                QTest::mouseClick(info->btnVerifica, Qt::LeftButton);
+                return int(QDialog::Accepted);
+            }
+            auto& check = static_cast<TfrmVerifica&>(d);
+            check.show();
+            shot(&check, "verifica");
+            seen << check.lblEsito->text() << check.txtProblemi->toPlainText();
+            QFile::resize(check.txtProblemi->toPlainText().section(':', 0, 0), 0);
+            QTest::mouseClick(check.btnVerifica, Qt::LeftButton);
+            seen << check.lblEsito->text();
+            [&] { QCOMPARE(check.focusWidget(), check.btnChiudi); }();
+            return int(QDialog::Accepted);
+        };
+        QTest::mouseClick(frmAvvio->findChild<QToolButton*>("imgInfo"), Qt::LeftButton);
+        QCOMPARE(m_ui->modals, (QStringList{"TfrmInfo", "TfrmVerifica"}));
+        QCOMPARE(seen.value(0).left(50), QStringLiteral("Archivi controllati: 1. Problemi trovati: 4. Le sc"));
+        QCOMPARE(seen.value(1).split('\n').size(), 4);  // date, two flags, the partial record
+        QVERIFY(seen.value(1).endsWith(sca + ": gli ultimi 10 byte non formano una scheda intera"));
+        QCOMPARE(seen.value(2), QStringLiteral("Archivi controllati: 1. Nessun problema trovato."));
     }
 
     void helpWindow()
