@@ -16,14 +16,18 @@ packages=(
     cmake g++ make
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-5compat-dev qt6-svg-dev
     libgl-dev fonts-liberation2 qt6-translations-l10n
+    # Backups of the data folder are zip files.
+    libquazip1-qt6-dev
     # Qt Multimedia plays the reminder chime (MP3) through GStreamer.
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio gstreamer1.0-alsa
 )
 # The tests also open the export files in a real spreadsheet program, look
 # at printed cards through a PDF rasteriser, and drive the real program on a
 # virtual X server with a window manager.
+# The test mode also builds the suite a second time with clang's
+# AddressSanitizer and UndefinedBehaviorSanitizer, with the fuzz targets.
 if [ "$mode" = test ]; then
-    packages+=(libreoffice-calc-nogui poppler-utils xvfb openbox xdotool)
+    packages+=(libreoffice-calc-nogui poppler-utils xvfb openbox xdotool clang libclang-rt-14-dev)
 fi
 
 missing=()
@@ -40,19 +44,28 @@ if [ ${#missing[@]} -gt 0 ]; then
     "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-build=build
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$build.configure.log" 2>&1 \
-        || { cat "$build.configure.log" >&2; exit 1; }
-    rm -f "$build.configure.log"
-fi
-if ! cmake --build "$build" -j2 >"$build/build.log" 2>&1; then
-    grep -E 'error|Error' -A3 "$build/build.log" | head -n 60 >&2
-    echo "Compilazione non riuscita: vedere $build/build.log" >&2
-    exit 1
-fi
+# compile FOLDER [CMAKE OPTIONS...]: configures FOLDER once, then builds it.
+compile() {
+    local build=$1
+    shift
+    if [ ! -f "$build/CMakeCache.txt" ]; then
+        cmake -S . -B "$build" "$@" >"$build.configure.log" 2>&1 \
+            || { cat "$build.configure.log" >&2; exit 1; }
+        rm -f "$build.configure.log"
+    fi
+    if ! cmake --build "$build" -j2 >"$build/build.log" 2>&1; then
+        grep -E 'error|Error' -A3 "$build/build.log" | head -n 60 >&2
+        echo "Compilazione non riuscita: vedere $build/build.log" >&2
+        exit 1
+    fi
+}
 
+compile build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 if [ "$mode" = run ]; then
-    exec "$build/bin/norvalis" "$@"
+    exec build/bin/norvalis "$@"
 fi
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j2 --timeout 300
+QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2 --timeout 300
+
+# The same suite, and the fuzz targets, under the sanitizers.
+CC=clang CXX=clang++ compile build-asan -DCMAKE_BUILD_TYPE=Sanitize -DNORVALIS_SANITIZE=ON
+QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j2 --timeout 300

@@ -114,9 +114,27 @@ QList<Topic> buildTable()
             "soci con le loro fotografie, la cartella Documenti_Allegati con i file allegati, gli "
             "archivi annuali delle scadenze e dei turni, l'archivio degli orari di servizio, i dati "
             "dell'ente con le impostazioni di stampa, il logo e i fogli di calcolo esportati. Non c'è "
-            "alcun database da installare né alcun collegamento in rete. Per non perdere il lavoro "
-            "svolto conviene copiare spesso l'intera cartella del programma su un altro disco o su una "
-            "chiavetta USB, e farne sempre una copia prima di reinstallare o aggiornare il programma.",
+            "alcun database da installare né alcun collegamento in rete.",
+
+            "Ogni giorno, la prima volta che viene aperto, il programma fa da sé una copia di "
+            "sicurezza di tutti i dati (gli archivi, i dati dell'ente, la password, le fotografie, il "
+            "logo e i file allegati; non i fogli di calcolo esportati, che si possono rifare) in un "
+            "file zip della cartella Backup, che porta nel nome la data del giorno, per esempio "
+            "Norvalis_2025-03-07.zip. Il programma conserva le copie degli ultimi 30 giorni in cui è "
+            "stato aperto ed elimina via via le più vecchie. Per tornare ai dati di una copia si usa "
+            "il comando \"norvalis-cli restore\" seguito dal nome del file zip, a programma chiuso: "
+            "prima di ripristinare, il comando salva lo stato attuale in un'altra copia della "
+            "cartella Backup, così che nulla vada perso. Le copie restano sullo stesso disco: per non "
+            "perdere il lavoro svolto conviene comunque copiare spesso la cartella Backup, o l'intera "
+            "cartella del programma, su un altro disco o su una chiavetta USB, e farne sempre una "
+            "copia prima di reinstallare o aggiornare il programma.",
+
+            "Norvalis 2.0 si apre una sola volta per ogni cartella dei dati: se si prova ad aprirlo "
+            "una seconda volta mentre è già aperto (o mentre un comando di norvalis-cli sta scrivendo "
+            "nella stessa cartella), il programma lo segnala e si chiude senza toccare alcun file, "
+            "così che due copie non scrivano l'una sulle schede dell'altra. Se il programma si è "
+            "interrotto di colpo, per esempio per un'interruzione della corrente, alla riapertura "
+            "riprende la cartella senza bisogno di fare nulla.",
 
             "L'accesso al programma è protetto da un'unica password, che dovrebbe essere lunga almeno "
             "otto caratteri. Al primo accesso la password è \"ravenquillotto\" e le lettere si possono "

@@ -116,7 +116,12 @@ QString IniFile::value(const QString& section, const QString& key) const
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const Parsed p = parse(file.readAll());
+    return valueIn(file.readAll(), section, key);
+}
+
+QString IniFile::valueIn(const QByteArray& text, const QString& section, const QString& key)
+{
+    const Parsed p = parse(text);
     const SectionSpan span = findSection(p.lines, section);
     if (span.header < 0)
         return {};
@@ -137,7 +142,15 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
         existing = in.readAll();
         in.close();
     }
-    Parsed p = parse(existing);
+    const QByteArray out = withValue(existing, section, key, value);
+    return SafeFile::replace(
+        m_path, [&out](QIODevice& device) { return device.write(out) == out.size(); }, &m_error);
+}
+
+QByteArray IniFile::withValue(const QByteArray& text, const QString& section, const QString& key,
+                              const QString& value)
+{
+    Parsed p = parse(text);
 
     // A value is one line: line breaks inside it would split the file.
     QString oneLine = value;
@@ -165,7 +178,5 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
         if (p.lines.at(i).hasEnd || i + 1 < p.lines.size())
             out += p.lineEnd;
     }
-
-    return SafeFile::replace(
-        m_path, [&out](QIODevice& device) { return device.write(out) == out.size(); }, &m_error);
+    return out;
 }

@@ -22,6 +22,12 @@ public:
     bool setValue(const QString& section, const QString& key, const QString& value);
     QString errorString() const { return m_error; }
 
+    // The same rules on the bytes of a file: the value a file holding
+    // `text` gives, and the text the file holds once the value is written.
+    static QString valueIn(const QByteArray& text, const QString& section, const QString& key);
+    static QByteArray withValue(const QByteArray& text, const QString& section, const QString& key,
+                                const QString& value);
+
 private:
     QString m_path;
     QString m_error;

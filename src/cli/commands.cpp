@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "app/backup.h"
 #include "app/crypt.h"
 #include "app/dates.h"
 #include "app/password.h"
@@ -25,8 +26,10 @@
 #include "shifts/shiftrecords.h"
 #include "storage/appdir.h"
 #include "storage/archive.h"
+#include "storage/folderlock.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -143,6 +146,20 @@ const char* const UsageText =
     "                           su A4 verticale o, con --landscape, orizzontale.\n"
     "                           Dati dell'Ente da Tesserini.ini, logo da Logo.jpg,\n"
     "                           foto da POS.jpg, come nelle finestre di stampa\n"
+    "  backup [--out FILE.zip]  scrive una copia di sicurezza della cartella dei dati\n"
+    "                           (archivi, file INI, password, foto, logo e\n"
+    "                           Documenti_Allegati; non i fogli esportati né le copie\n"
+    "                           precedenti) in FILE.zip o, di norma, in\n"
+    "                           Backup/Norvalis_AAAA-MM-GG_HHMMSS.zip; ne stampa il nome\n"
+    "  restore FILE.zip         rimette i dati come li tiene FILE.zip (cercato come il\n"
+    "                           FILE di dump), dopo aver salvato lo stato attuale in\n"
+    "                           Backup/..._prima_del_ripristino.zip; i file di dati che\n"
+    "                           la copia non contiene vengono tolti. Una copia con file\n"
+    "                           estranei, percorsi fuori dalla cartella o danneggiata\n"
+    "                           viene rifiutata senza toccare nulla\n"
+    "\n"
+    "restore ed export rifiutano di partire mentre il programma o un altro comando\n"
+    "che scrive usa la stessa cartella dei dati.\n"
     "\n"
     "Opzioni:\n"
     "  --data-dir CARTELLA      cartella dei dati (di norma quella del programma;\n"
@@ -815,6 +832,50 @@ int pdfSheet(const QStringList& args, const Output& io)
     }
 }
 
+// Runs a command that writes into the data folder while holding the folder's
+// lock; with another program on the folder, says so and writes nothing.
+int holdingDataFolder(const Output& io, const std::function<int()>& command)
+{
+    const DataFolderLock lock;
+    if (!lock.held())
+        return io.fail(lock.refusal());
+    return command();
+}
+
+int backup(const QStringList& args, const Output& io)
+{
+    QString zip;
+    if (args.size() == 2 && args.at(0) == QLatin1String("--out") && !args.at(1).isEmpty())
+        zip = args.at(1);
+    else if (!args.isEmpty())
+        return io.usage(QStringLiteral("backup vuole al più --out FILE.zip"));
+    if (zip.isEmpty())
+        zip = Backup::newPath(Clock::now());
+    QString error;
+    if (!Backup::write(zip, &error))
+        return io.fail(error);
+    io.line(QDir::toNativeSeparators(QFileInfo(zip).absoluteFilePath()));
+    return Ok;
+}
+
+int restore(const QStringList& args, const Output& io)
+{
+    if (args.size() != 1)
+        return io.usage(QStringLiteral("restore vuole un FILE.zip"));
+    const QString zip = locate(args.first());
+    Backup::Restored done;
+    QString error;
+    if (!Backup::restore(zip, &done, &error))
+        return io.fail(error);
+    io.line(QStringLiteral("ripristinati %1 file da %2; tolti %3 file che la copia non conteneva; lo stato di prima "
+                           "del ripristino \u00E8 nella copia %4")
+                .arg(done.files)
+                .arg(QDir::toNativeSeparators(QFileInfo(zip).absoluteFilePath()))
+                .arg(done.removed)
+                .arg(QDir::toNativeSeparators(done.previousState)));
+    return Ok;
+}
+
 }  // namespace
 
 int run(const QStringList& arguments, std::FILE* out, std::FILE* err)
@@ -859,7 +920,7 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err)
         QFile input;
         if (!input.open(stdin, QIODevice::ReadOnly))
             return io.fail(QStringLiteral("non si legge lo standard input"));
-        return put(rest, io, input);
+        return holdingDataFolder(io, [&] { return put(rest, io, input); });
     }
     if (command == QLatin1String("search"))
         return search(rest, io);
@@ -872,7 +933,11 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err)
     if (command == QLatin1String("check"))
         return check(rest, io);
     if (command == QLatin1String("export"))
-        return exportArchive(rest, io);
+        return holdingDataFolder(io, [&] { return exportArchive(rest, io); });
+    if (command == QLatin1String("backup"))
+        return backup(rest, io);
+    if (command == QLatin1String("restore"))
+        return holdingDataFolder(io, [&] { return restore(rest, io); });
     if (command == QLatin1String("cards"))
         return cards(rest, io);
     if (command == QLatin1String("pdf"))

@@ -1,3 +1,4 @@
+#include "app/backup.h"
 #include "app/helptexts.h"
 
 #include <QFile>
@@ -79,6 +80,9 @@ private slots:
         QVERIFY(body.contains(QStringLiteral("\"ravenquillotto\"")));
         QVERIFY(body.contains(QStringLiteral("otto caratteri")));
         QVERIFY(body.contains(QStringLiteral("Cambia password")));
+        // The daily backups as the program keeps them.
+        QVERIFY(body.contains(QStringLiteral("cartella %1").arg(QLatin1String(Backup::FolderName))));
+        QVERIFY(body.contains(QStringLiteral("ultimi %1 giorni").arg(Backup::KeptDailyBackups)));
         QVERIFY(HelpTexts::all().first().id == QStringLiteral("avvio"));
 
         // One paragraph per area, in the order of the menu.

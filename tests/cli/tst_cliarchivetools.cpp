@@ -4,6 +4,7 @@
 #include "cli/clirunner.h"
 #include "deadlines/deadlinesfixture.h"
 #include "members/membersfixture.h"
+#include "storage/folderlock.h"
 #include "storage/journal.h"
 
 #include "testsupport.h"
@@ -112,6 +113,19 @@ private slots:
         QVERIFY2(QString::fromUtf8(r.err).contains(said), r.err.constData());
         QCOMPARE(fileContent(membersPath()), before);
         QVERIFY(!QFile::exists(path("dati.bin")));
+    }
+
+    // While the program has the data folder, put writes nothing.
+    void putRefusesAFolderInUse()
+    {
+        writeMembers({{{"Tesserato", "Primo"}}});
+        const QByteArray before = fileContent(membersPath());
+        const DataFolderLock program(m_dir.path());
+        QVERIFY(program.held());
+        const CliResult r = runCli(m_dir.path(), {"put", "Tesserati.pro"}, "{\"Tesserato\":\"Secondo\"}\n");
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains("gi\xC3\xA0 in uso"), r.err.constData());
+        QCOMPARE(fileContent(membersPath()), before);
     }
 
     // put killed at random moments while it appends or overwrites: after the

@@ -1,15 +1,38 @@
 #include "app/ui/startup.h"
 
+#include "app/backup.h"
 #include "app/dates.h"
 #include "app/ui/frmpassword.h"
 #include "app/ui/desktop.h"
 #include "app/ui/services.h"
 #include "app/ui/windows.h"
 #include "storage/appdir.h"
+#include "storage/folderlock.h"
 
 #include <QApplication>
 
 #include <cstdio>
+
+bool startOnDataFolder(const DataFolderLock& lock)
+{
+    switch (lock.state()) {
+    case DataFolderLock::State::InUse:
+        Ui::warning(nullptr, lock.refusal());
+        return false;
+    case DataFolderLock::State::Unavailable:
+        Ui::warning(nullptr, lock.refusal());
+        return true;
+    case DataFolderLock::State::Held:
+        break;
+    }
+    QString error;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Backup::Daily daily = Backup::makeDaily(Clock::today(), &error);
+    QApplication::restoreOverrideCursor();
+    if (daily == Backup::Daily::Failed)
+        Ui::warning(nullptr, Backup::dailyFailureMessage(error));
+    return true;
+}
 
 int runDesktop(int argc, char* argv[])
 {
@@ -26,6 +49,10 @@ int runDesktop(int argc, char* argv[])
         std::fprintf(stderr, "norvalis: impossibile creare la cartella dei dati %s\n", qPrintable(AppDir::path()));
         return 1;
     }
+
+    const DataFolderLock lock;
+    if (!startOnDataFolder(lock))
+        return 1;
 
     createWindows();
     frmPassword->show();
