@@ -4,7 +4,10 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QList>
+#include <QRegularExpression>
 #include <QString>
+#include <QStringList>
 
 #include <initializer_list>
 
@@ -39,6 +42,22 @@ inline QByteArray fileContent(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// The rows of a spreadsheet export, the header row first, each as its
+// cells' texts as written (Windows-1252 read as Latin-1, escapes kept).
+inline QList<QStringList> exportRows(const QByteArray& file)
+{
+    static const QRegularExpression row(QStringLiteral("<tr>(.*?)</tr>"));
+    static const QRegularExpression cell(QStringLiteral("<td[^>]*>(.*?)</td>"));
+    QList<QStringList> rows;
+    for (const QRegularExpressionMatch& r : row.globalMatch(QString::fromLatin1(file))) {
+        QStringList cells;
+        for (const QRegularExpressionMatch& c : cell.globalMatch(r.captured(1)))
+            cells << c.captured(1);
+        rows << cells;
+    }
+    return rows;
 }
 
 // Writes a file of the test's own, replacing what it held; false on failure.

@@ -102,7 +102,9 @@ QList<Topic> buildTable()
 
             "Le piccole icone del menu principale completano i comandi: la guida apre questa finestra "
             "di aiuto, dalla quale si può aprire anche il manuale completo in formato PDF; le "
-            "informazioni mostrano i dati del programma e l'indirizzo a cui chiedere assistenza; i "
+            "informazioni mostrano i dati del programma e l'indirizzo a cui chiedere assistenza, e con "
+            "il pulsante \"Verifica archivi...\" controllano tutti gli archivi della cartella dei dati "
+            "(una scrittura interrotta da un arresto improvviso viene completata); i "
             "crediti ricordano chi ha realizzato il programma; l'uscita chiude Norvalis 2.0. Ogni area "
             "di lavoro ha una propria icona della guida, che spiega nel dettaglio la schermata aperta, "
             "e in basso nella finestra una riga che descrive in breve il comando su cui si trova il "
@@ -327,6 +329,60 @@ QList<Topic> buildTable()
             "pagamenti da effettuare e quelli effettuati. Dalla barra in alto si cercano le schede, si "
             "stampano con la loro anteprima e si esporta l'archivio dell'anno in un foglio di calcolo di "
             "Microsoft Excel.",
+        }),
+
+        make("orari", "Applicazione Impostazione Orari.", {
+            "In questo ambiente si preparano gli schemi degli orari di servizio: ogni scheda descrive gli orari "
+            "di lavoro e le attività da svolgere in un qualunque periodo, per esempio l'orario estivo di una "
+            "sede o il servizio di una manifestazione. Uno schema salvato si può poi importare nelle tabelle "
+            "dei turni giornaliere o settimanali dell'area CALENDARIO TURNI, così da non doverne riscrivere "
+            "ogni volta le fasce orarie.",
+
+            "Ogni scheda ha un nome che la identifica (\"Nome tabella turni:\"), il periodo di validità, la "
+            "sede operativa e le disposizioni organizzative; seguono fino a dodici fasce orarie, ciascuna con "
+            "l'ora di inizio (\"DALLE ORE:\"), l'ora di fine (\"ALLE ORE:\") e l'attività da svolgere, e in "
+            "fondo le annotazioni. Gli orari si scrivono liberamente, per esempio 08:00 o 8.30, con al massimo "
+            "cinque caratteri; le fasce non usate si lasciano vuote. Il tasto Invio porta da un campo al "
+            "successivo, fascia dopo fascia.",
+
+            "La schermata si apre sempre su una scheda nuova e vuota. Per registrare uno schema si preme "
+            "\"Nuovo\", si compilano i campi e si preme \"Salva\": il nome della tabella è l'unico dato "
+            "obbligatorio. La scheda salvata si aggiunge in fondo all'archivio e la sua posizione compare fra "
+            "le frecce; modificandola e premendo di nuovo \"Salva\" la si aggiorna. Le frecce mostrano la "
+            "prima, la precedente, la successiva e l'ultima scheda dell'archivio: le modifiche non salvate "
+            "vanno perse.",
+
+            "Per preparare uno schema simile a uno già in archivio conviene aprire quest'ultimo e premere "
+            "\"Duplica\": la schermata mostra una copia non ancora salvata, con tutti i dati tranne i file "
+            "allegati; basta cambiare ciò che serve e premere \"Salva\" per aggiungerla come nuova scheda, "
+            "mentre la scheda di partenza resta com'era.",
+
+            "Il pulsante \"Trova\" cerca le schede in base a uno o più campi insieme (nome, periodo, sede, "
+            "disposizioni, attività delle prime cinque fasce e annotazioni): con un doppio clic su una riga "
+            "dei risultati la scheda si apre nella schermata, e l'elenco trovato si può stampare. Con "
+            "\"Allega\" si associano alla scheda fino a tre file qualsiasi, ciascuno con una descrizione: il "
+            "programma ne conserva una copia nella cartella Documenti_Allegati e gli allegati entrano in "
+            "archivio quando si salva la scheda.",
+
+            "Il pulsante \"Excel\" esporta l'intero archivio degli orari in un foglio di calcolo di Microsoft "
+            "Excel, il file Orari_Lavoro.xls nella cartella del programma, con le prime dieci fasce orarie di "
+            "ogni scheda. Il pulsante \"Stampa\" stampa la scheda mostrata sullo schermo, così com'è, su un "
+            "foglio A4 orizzontale, con lo spazio per la firma del responsabile.",
+        }),
+
+        make("exporari", "Esportazione archivio orari di lavoro in Microsoft Excel.", {
+            "Il pulsante \"Esporta\" di questa finestra esporta l'archivio degli orari di lavoro in un foglio "
+            "di lavoro che si apre con Microsoft Excel o con qualunque altro programma di fogli di calcolo. "
+            "La tabella mostra tutte le schede, nell'ordine in cui sono state registrate, con le prime dieci "
+            "fasce orarie di ciascuna.",
+
+            "Dopo l'apertura della tabella si fa clic sull'icona di Excel: il programma chiede conferma, crea "
+            "il file Orari_Lavoro.xls nella cartella del programma e propone di aprirlo subito; rispondendo "
+            "sì il foglio si apre nel programma di fogli di calcolo.",
+
+            "Per conservare il foglio lo si salva poi con un nome qualsiasi, perché ogni esportazione "
+            "sostituisce il file Orari_Lavoro.xls della precedente. Se il file è già aperto nel programma di "
+            "fogli di calcolo il sistema non permette di riscriverlo: chiuderlo e ripetere l'esportazione.",
         }),
 
         make("password", "Cambia password.", {

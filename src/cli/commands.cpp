@@ -4,15 +4,19 @@
 #include "app/crypt.h"
 #include "app/dates.h"
 #include "app/password.h"
+#include "app/archivecheck.h"
+#include "app/archivekinds.h"
+#include "app/recordjson.h"
 #include "cards/cardlayout.h"
 #include "cards/cardsettings.h"
 #include "checks/checks.h"
-#include "app/dates.h"
 #include "deadlines/deadlineperiods.h"
 #include "deadlines/deadlinerecord.h"
 #include "deadlines/deadlinerules.h"
 #include "deadlines/deadlinesheet.h"
 #include "hours/hoursrecord.h"
+#include "hours/hoursrules.h"
+#include "hours/hourssheet.h"
 #include "members/memberexport.h"
 #include "members/memberphoto.h"
 #include "members/memberrecord.h"
@@ -26,7 +30,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -52,6 +58,19 @@ const char* const UsageText =
     "                           (di norma dedotto dal nome: Tesserati.pro, Orari.pro,\n"
     "                           *.sca, *.ore, *.set). Un FILE relativo si cerca nella\n"
     "                           cartella corrente, poi nella cartella dei dati.\n"
+    "  put FILE [--kind TIPO] [--pos N]\n"
+    "                           legge dallo standard input oggetti JSON come quelli di\n"
+    "                           dump, uno per riga (campi mancanti vuoti, \"pos\"\n"
+    "                           ignorato), e li aggiunge in fondo all'archivio; con\n"
+    "                           --pos scrive il primo sulla scheda N. I valori si\n"
+    "                           salvano come dalle schermate; ogni riga si controlla\n"
+    "                           prima di scrivere\n"
+    "  verify [FILE]...         controlla gli archivi indicati, o tutti quelli della\n"
+    "                           cartella dei dati, e stampa una riga per problema:\n"
+    "                           lunghezze oltre il campo, contrassegni diversi da Sì e\n"
+    "                           No, date di scadenza non valide, schede incomplete in\n"
+    "                           fondo, scritture interrotte (che completa). Uscita 1\n"
+    "                           se trova qualcosa\n"
     "  search members [--CAMPO TESTO]...\n"
     "                           stampa le righe che la ricerca Soci elencherebbe, una\n"
     "                           per riga, nell'ordine dell'archivio; CAMPO: Tesserato,\n"
@@ -64,6 +83,11 @@ const char* const UsageText =
     "                           nell'archivio ANNO.sca, nell'ordine della lista;\n"
     "                           CAMPO: Data, Ora, Pagatore, CodFisc, NumTessera,\n"
     "                           Carica, Contatto, Beneficiario, Dettagli, Note\n"
+    "  search hours [--CAMPO TESTO]...\n"
+    "                           stampa le righe che la ricerca degli orari di lavoro\n"
+    "                           elencherebbe, nell'ordine dell'archivio; CAMPO: Nome,\n"
+    "                           Periodo, Sede, Disposizioni, Attivita01 ... Attivita05,\n"
+    "                           Annotazioni. Se Orari.pro manca lo crea vuoto\n"
     "  list deadlines ANNO --state STATO\n"
     "                           stampa, nell'ordine della lista, le righe di uno dei\n"
     "                           riepiloghi di ANNO.sca; STATO: daconfermare\n"
@@ -96,12 +120,19 @@ const char* const UsageText =
     "  export month GG/MM/AAAA  scrive Scadenze_Mensili.xls con le scadenze del mese;\n"
     "                           le liste dei periodi sono in ordine di data e ora e\n"
     "                           un archivio che manca viene creato vuoto\n"
+    "  export hours             scrive Orari_Lavoro.xls con tutte le schede di\n"
+    "                           Orari.pro, nell'ordine dell'archivio (prime dieci\n"
+    "                           fasce orarie); sostituisce il file precedente\n"
     "  pdf deadline ANNO POS --out FILE.pdf\n"
     "                           stampa in FILE.pdf la scheda della scadenza alla\n"
     "                           posizione POS di ANNO.sca, come \"Stampa\"\n"
     "  pdf member POS --out FILE.pdf\n"
     "                           stampa in FILE.pdf la scheda del Socio alla posizione\n"
     "                           POS di Tesserati.pro\n"
+    "  pdf hours POS --out FILE.pdf\n"
+    "                           stampa in FILE.pdf la scheda degli orari alla\n"
+    "                           posizione POS di Orari.pro, come \"Stampa\"; data e ora\n"
+    "                           in calce da --today e --now\n"
     "  cards --out FILE.pdf --sheet POS[,POS]...\n"
     "                           stampa in FILE.pdf le tessere dei Soci alle posizioni\n"
     "                           POS di Tesserati.pro (1 = prima scheda; la stessa\n"
@@ -169,87 +200,13 @@ struct Output {
     }
 };
 
-struct Kind {
-    const char* name;
-    const RecordLayout& (*layout)();
-};
-
-const Kind Kinds[] = {
-    {"members", &members::recordLayout}, {"deadlines", &deadlines::recordLayout}, {"hours", &hours::recordLayout},
-    {"daily", &shifts::dailyLayout},     {"weekly", &shifts::weeklyLayout},
-};
-
-const Kind* kindNamed(const QString& name)
-{
-    for (const Kind& k : Kinds)
-        if (name == QLatin1String(k.name))
-            return &k;
-    return nullptr;
-}
-
-const Kind* kindOfFile(const QString& path)
-{
-    const QString name = QFileInfo(path).fileName();
-    const auto is = [&name](const char* fixed) { return name.compare(QLatin1String(fixed), Qt::CaseInsensitive) == 0; };
-    const auto endsWith = [&name](const char* ext) { return name.endsWith(QLatin1String(ext), Qt::CaseInsensitive); };
-    if (is(members::kFileName))
-        return kindNamed(QStringLiteral("members"));
-    if (is(hours::kFileName))
-        return kindNamed(QStringLiteral("hours"));
-    if (endsWith(deadlines::kExtension))
-        return kindNamed(QStringLiteral("deadlines"));
-    if (endsWith(shifts::kDailyExtension))
-        return kindNamed(QStringLiteral("daily"));
-    if (endsWith(shifts::kWeeklyExtension))
-        return kindNamed(QStringLiteral("weekly"));
-    return nullptr;
-}
-
-void appendJsonString(QByteArray& out, const QString& text)
-{
-    out += '"';
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        switch (u) {
-        case u'"': out += "\\\""; break;
-        case u'\\': out += "\\\\"; break;
-        case u'\n': out += "\\n"; break;
-        case u'\r': out += "\\r"; break;
-        case u'\t': out += "\\t"; break;
-        default:
-            if (u < 0x20)
-                out += QByteArray("\\u00") + QByteArray::number(u, 16).rightJustified(2, '0');
-            else
-                out += QString(c).toUtf8();
-        }
-    }
-    out += '"';
-}
-
-QByteArray jsonLine(int position, const Record& record)
-{
-    QByteArray line = "{\"pos\":" + QByteArray::number(position);
-    const RecordLayout& layout = record.layout();
-    for (int i = 0; i < layout.fieldCount(); ++i) {
-        const RecordLayout::Field& f = layout.field(i);
-        if (f.kind == FieldKind::Reserved)
-            continue;
-        line += ',';
-        appendJsonString(line, f.name);
-        line += ':';
-        appendJsonString(line, record.text(i));
-    }
-    line += "}\n";
-    return line;
-}
-
-// A relative path names a file in the current folder, or else in the data folder.
+// A relative path names a file in the current folder, or else in the data
+// folder; a file in neither (one to create) goes to the data folder.
 QString locate(const QString& file)
 {
     if (QFileInfo(file).isAbsolute() || QFileInfo::exists(file))
         return file;
-    const QString inData = AppDir::filePath(file);
-    return QFileInfo::exists(inData) ? inData : file;
+    return AppDir::filePath(file);
 }
 
 // Reads "--FIELD TEXT" pairs from `args` into the filters of `fields`.
@@ -315,7 +272,13 @@ int search(const QStringList& args, const Output& io)
             return status;
         return printLines([&] { return deadlines::search(deadlines::archivePath(*year), typed); }, io);
     }
-    return io.usage(QStringLiteral("search vuole l'archivio in cui cercare: members o deadlines"));
+    if (archive == QLatin1String("hours")) {
+        hours::SearchTexts typed;
+        if (const int status = readFilters(args.mid(1), hours::kSearchFields, typed, io); status != Ok)
+            return status;
+        return printLines([&] { return hours::search(hours::archivePath(), typed); }, io);
+    }
+    return io.usage(QStringLiteral("search vuole l'archivio in cui cercare: members, deadlines o hours"));
 }
 
 int list(const QStringList& args, const Output& io)
@@ -383,43 +346,64 @@ int setClock(QStringList& args, const Output& io)
     return Ok;
 }
 
-int dump(const QStringList& args, const Output& io)
+// The archive a command names: "FILE [--kind TIPO]" and, for the options
+// in `valued`, their values. Returns Ok, or the usage status after saying
+// what is wrong.
+struct NamedArchive {
+    QString path;
+    const ArchiveKinds::Kind* kind = nullptr;
+    QHash<QString, QString> options;
+};
+
+int readArchiveArgs(const QString& command, const QStringList& args, const QStringList& valued, NamedArchive& named,
+                    const Output& io)
 {
     QString file;
-    const Kind* kind = nullptr;
     for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args.at(i) == QLatin1String("--kind")) {
+        const QString& arg = args.at(i);
+        if (arg == QLatin1String("--kind") || valued.contains(arg)) {
             if (i + 1 >= args.size())
-                return io.usage(QStringLiteral("--kind vuole un tipo"));
-            kind = kindNamed(args.at(++i));
-            if (!kind)
-                return io.usage(QStringLiteral("tipo sconosciuto: ") + args.at(i));
-        } else if (file.isEmpty()) {
-            file = args.at(i);
+                return io.usage(arg + QStringLiteral(" vuole un valore"));
+            named.options.insert(arg, args.at(++i));
+        } else if (file.isEmpty() && !arg.startsWith(QLatin1String("--"))) {
+            file = arg;
         } else {
-            return io.usage(QStringLiteral("argomento in più: ") + args.at(i));
+            return io.usage(QStringLiteral("argomento in più: ") + arg);
         }
     }
     if (file.isEmpty())
-        return io.usage(QStringLiteral("dump vuole un FILE"));
-    if (!kind)
-        kind = kindOfFile(file);
-    if (!kind)
-        return io.usage(QStringLiteral("dal nome di %1 non si capisce il tipo di archivio: indicare --kind").arg(file));
+        return io.usage(command + QStringLiteral(" vuole un FILE"));
+    if (named.options.contains(QStringLiteral("--kind"))) {
+        named.kind = ArchiveKinds::named(named.options.value(QStringLiteral("--kind")));
+        if (!named.kind)
+            return io.usage(QStringLiteral("tipo sconosciuto: ") + named.options.value(QStringLiteral("--kind")));
+    } else {
+        named.kind = ArchiveKinds::ofFile(file);
+        if (!named.kind)
+            return io.usage(
+                QStringLiteral("dal nome di %1 non si capisce il tipo di archivio: indicare --kind").arg(file));
+    }
+    named.path = locate(file);
+    return Ok;
+}
 
-    const QString path = locate(file);
-    const RecordLayout& layout = kind->layout();
+int dump(const QStringList& args, const Output& io)
+{
+    NamedArchive named;
+    if (const int status = readArchiveArgs(QStringLiteral("dump"), args, {}, named, io); status != Ok)
+        return status;
+    const RecordLayout& layout = named.kind->layout();
     try {
-        Archive(path, layout, ArchiveFile::Mode::ReadOnly).scan([&io](int position, const Record& record) {
-            io.bytes(jsonLine(position, record));
+        Archive(named.path, layout, ArchiveFile::Mode::ReadOnly).scan([&io](int position, const Record& record) {
+            io.bytes(RecordJson::line(position, record));
         });
     } catch (const ArchiveError& e) {
         return io.fail(QString::fromStdString(e.what()));
     }
-    const qint64 extra = QFileInfo(path).size() % layout.recordSize();
+    const qint64 extra = QFileInfo(named.path).size() % layout.recordSize();
     if (extra != 0)
         Output::write(io.err, QStringLiteral("norvalis-cli: nota: gli ultimi %1 byte di %2 non formano un record "
-                                             "intero e sono stati ignorati\n").arg(extra).arg(path));
+                                             "intero e sono stati ignorati\n").arg(extra).arg(named.path));
     return Ok;
 }
 
@@ -521,16 +505,29 @@ int exportDeadlines(const QString& list, const QStringList& args, const Output& 
     return Ok;
 }
 
+int exportHours(const Output& io)
+{
+    std::optional<ArchiveError> failure;
+    const QList<QStringList> rows = hours::gridRows(hours::archivePath(), &failure);
+    if (failure)
+        return io.fail(QString::fromStdString(failure->what()));
+    QString error;
+    if (!hours::writeExport(rows, &error))
+        return writeFailure(AppDir::filePath(QLatin1String(hours::kExportFileName)), error, io);
+    return Ok;
+}
+
 int exportArchive(const QStringList& args, const Output& io)
 {
     static const QStringList lists = {QStringLiteral("members"), QStringLiteral("deadlines"),
-                                      QStringLiteral("imminent"), QStringLiteral("day"), QStringLiteral("month")};
+                                      QStringLiteral("imminent"), QStringLiteral("day"), QStringLiteral("month"),
+                                      QStringLiteral("hours")};
     if (args.isEmpty() || !lists.contains(args.first()))
-        return io.usage(QStringLiteral("export vuole cosa esportare: members, deadlines, imminent, day, month"));
-    if (args.first() == QLatin1String("members")) {
+        return io.usage(QStringLiteral("export vuole cosa esportare: members, deadlines, imminent, day, month, hours"));
+    if (args.first() == QLatin1String("members") || args.first() == QLatin1String("hours")) {
         if (args.size() != 1)
-            return io.usage(QStringLiteral("export members non vuole argomenti"));
-        return exportMembers(io);
+            return io.usage(QStringLiteral("export %1 non vuole argomenti").arg(args.first()));
+        return args.first() == QLatin1String("members") ? exportMembers(io) : exportHours(io);
     }
     return exportDeadlines(args.first(), args.mid(1), io);
 }
@@ -695,8 +692,86 @@ int cards(const QStringList& args, const Output& io)
     }
 }
 
-// `pdf deadline YEAR POS --out F.pdf` and `pdf member POS --out F.pdf`: the
-// sheet of one record, as the screen's "Stampa" prints it.
+// Checks the archives named, or every archive in the data folder, and
+// prints one line for each problem found.
+int verify(const QStringList& args, const Output& io)
+{
+    ArchiveCheck::FolderReport report;
+    if (args.isEmpty()) {
+        report = ArchiveCheck::checkFolder(AppDir::path());
+    } else {
+        for (const QString& file : args) {
+            const ArchiveKinds::Kind* kind = ArchiveKinds::ofFile(file);
+            if (!kind)
+                return io.usage(QStringLiteral("dal nome di %1 non si capisce il tipo di archivio").arg(file));
+            ++report.archives;
+            report.findings += ArchiveCheck::check(locate(file), *kind);
+        }
+    }
+    for (const ArchiveCheck::Finding& finding : report.findings)
+        io.line(finding.text());
+    Output::write(io.err, QStringLiteral("norvalis-cli: archivi controllati: %1, problemi trovati: %2\n")
+                              .arg(report.archives)
+                              .arg(report.findings.size()));
+    return report.findings.isEmpty() ? Ok : Failure;
+}
+
+// Records from standard input, one JSON object a line, appended to the
+// archive, or the first written over the record at --pos. Every line is
+// read and checked before anything is written.
+int put(const QStringList& args, const Output& io, QIODevice& input)
+{
+    NamedArchive named;
+    if (const int status = readArchiveArgs(QStringLiteral("put"), args, {QStringLiteral("--pos")}, named, io);
+        status != Ok)
+        return status;
+    std::optional<int> position;
+    if (named.options.contains(QStringLiteral("--pos"))) {
+        const std::optional<QList<int>> list = positionList(named.options.value(QStringLiteral("--pos")));
+        if (list && list->size() == 1)
+            position = list->first();
+        else
+            return io.usage(QStringLiteral("--pos vuole una posizione (da 1 in su): ")
+                            + named.options.value(QStringLiteral("--pos")));
+    }
+    const RecordLayout& layout = named.kind->layout();
+    QList<Record> records;
+    int lineNumber = 0;
+    while (!input.atEnd()) {
+        const QByteArray line = input.readLine().trimmed();
+        ++lineNumber;
+        if (line.isEmpty())
+            continue;
+        QString error;
+        std::optional<Record> record = RecordJson::parse(line, layout, &error);
+        if (!record)
+            return io.usage(QStringLiteral("riga %1: %2").arg(lineNumber).arg(error));
+        records << *record;
+    }
+    if (records.isEmpty())
+        return Ok;
+    try {
+        const Archive archive(named.path, layout);
+        if (position) {
+            if (*position > archive.count())
+                return io.fail(outOfArchive(*position, named.path, archive.count()));
+            archive.overwrite(*position, records.first());
+            if (records.size() > 1)
+                Output::write(io.err, QStringLiteral("norvalis-cli: nota: con --pos si scrive solo il primo record; "
+                                                     "gli altri %1 non sono stati scritti\n").arg(records.size() - 1));
+            return Ok;
+        }
+        for (const Record& record : records)
+            archive.append(record);
+    } catch (const ArchiveError& e) {
+        return io.fail(QString::fromStdString(e.what()));
+    }
+    return Ok;
+}
+
+// `pdf deadline YEAR POS --out F.pdf`, `pdf member POS --out F.pdf` and
+// `pdf hours POS --out F.pdf`: the sheet of one record, as the screen's
+// "Stampa" prints it.
 int pdfSheet(const QStringList& args, const Output& io)
 {
     QString out;
@@ -710,10 +785,13 @@ int pdfSheet(const QStringList& args, const Output& io)
             out = args.at(++i);
         }
     }
-    const bool deadline = !plain.isEmpty() && plain.first() == QLatin1String("deadline");
-    const bool member = !plain.isEmpty() && plain.first() == QLatin1String("member");
-    if (!(deadline && plain.size() == 3) && !(member && plain.size() == 2))
-        return io.usage(QStringLiteral("pdf vuole deadline ANNO POS oppure member POS, con --out FILE.pdf"));
+    const QString kind = plain.value(0);
+    const bool deadline = kind == QLatin1String("deadline");
+    const bool member = kind == QLatin1String("member");
+    const bool hoursSheet = kind == QLatin1String("hours");
+    if (!(deadline && plain.size() == 3) && !((member || hoursSheet) && plain.size() == 2))
+        return io.usage(
+            QStringLiteral("pdf vuole deadline ANNO POS, member POS oppure hours POS, con --out FILE.pdf"));
     if (out.isEmpty())
         return io.usage(QStringLiteral("pdf vuole --out FILE.pdf"));
     if (deadline && !isYear(plain.at(1)))
@@ -722,17 +800,24 @@ int pdfSheet(const QStringList& args, const Output& io)
     if (!position || position->size() != 1)
         return io.usage(QStringLiteral("pdf vuole una posizione (da 1 in su): ") + plain.last());
 
-    const QString path = AppDir::filePath(deadline ? deadlines::fileName(plain.at(1))
-                                                   : QString::fromLatin1(members::kFileName));
-    const RecordLayout& layout = deadline ? deadlines::recordLayout() : members::recordLayout();
+    // The archive of each sheet; as the screens do, the yearly deadline
+    // archive and the service-hours archive are created when missing.
+    const QString path = deadline     ? AppDir::filePath(deadlines::fileName(plain.at(1)))
+                         : hoursSheet ? hours::archivePath()
+                                      : AppDir::filePath(QString::fromLatin1(members::kFileName));
+    const RecordLayout& layout = deadline     ? deadlines::recordLayout()
+                                 : hoursSheet ? hours::recordLayout()
+                                              : members::recordLayout();
     try {
-        ArchiveFile archive(path, layout,
-                            deadline ? ArchiveFile::Mode::OpenOrCreate : ArchiveFile::Mode::ReadOnly);
+        ArchiveFile archive(path, layout, member ? ArchiveFile::Mode::ReadOnly : ArchiveFile::Mode::OpenOrCreate);
         if (position->first() > archive.count())
             return io.fail(outOfArchive(position->first(), path, archive.count()));
         archive.seek(position->first() - 1);
         const Record record = archive.read();
         archive.close();
+        // The footer's time reads the same whatever the system's language.
+        if (hoursSheet)
+            return writePdf(HoursSheet::filled(record, QStringLiteral("HH:mm:ss")).prepare(), out, io);
         const QImage logo = InfoSheet::fixedLogo();
         Report::Template sheet = deadline ? DeadlineSheet::design(logo) : MemberSheet::design(logo);
         if (deadline)
@@ -829,6 +914,14 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err)
     }
     if (command == QLatin1String("dump"))
         return dump(rest, io);
+    if (command == QLatin1String("verify"))
+        return verify(rest, io);
+    if (command == QLatin1String("put")) {
+        QFile input;
+        if (!input.open(stdin, QIODevice::ReadOnly))
+            return io.fail(QStringLiteral("non si legge lo standard input"));
+        return holdingDataFolder(io, [&] { return put(rest, io, input); });
+    }
     if (command == QLatin1String("search"))
         return search(rest, io);
     if (command == QLatin1String("list"))

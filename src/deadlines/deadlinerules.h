@@ -40,12 +40,6 @@ QString normaliseAmount(const QString& typed);
 namespace ScreenText {
 inline const QString YearOfFourDigits = QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
 inline const QString RecordSaved = QStringLiteral("La scheda corrente \u00E8 stata salvata in archivio.");
-inline const QString DuplicateNeedsStored =
-    QStringLiteral("Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che questa \u00E8 stata "
-                   "inserita in archivio.");
-inline const QString DuplicateReady =
-    QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-                   "Al termine premere Salva per inserire la scheda in archivio.");
 }  // namespace ScreenText
 
 // The archive "Apri" opens for the year typed on the start panel: its year

@@ -98,6 +98,18 @@ bool copyIn(const QString& source, const QString& name)
     });
 }
 
+QString summary(const QList<std::pair<QString, QString>>& entries)
+{
+    QStringList named;
+    for (const auto& [name, description] : entries) {
+        const QString file = TextField::trimmed(name);
+        const QString about = TextField::trimmed(description);
+        if (!file.isEmpty())
+            named << (about.isEmpty() ? file : file + QStringLiteral(" (") + about + QLatin1Char(')'));
+    }
+    return named.isEmpty() ? QStringLiteral("nessun file allegato") : named.join(QStringLiteral(", "));
+}
+
 std::optional<QString> callerWindow(const QString& callerKey)
 {
     static const struct {

@@ -2,9 +2,11 @@
 // Attached files: copies kept in one folder of the application directory,
 // named in the records by their file name alone.
 
+#include <QList>
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 namespace attachments {
 
@@ -46,6 +48,12 @@ inline const QString CopyFailureMessage =
 inline const QString OverwriteQuestion =
     QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome.")
     + QStringLiteral("\r\n\r\n") + QStringLiteral("Si vuole sovrascrivere il file esistente?");
+
+// One line naming the attached files of a record, each with its
+// description in brackets when it has one, in slot order: "turni.pdf
+// (Piano firmato), foto.jpg"; "nessun file allegato" when no slot names a
+// file. `entries` holds each slot's name and description.
+QString summary(const QList<std::pair<QString, QString>>& entries);
 
 // The screen that keeps the attachments of a caller key ("anagrafica" ->
 // "frmAnagrafica", "orari", "turni", "settimanale"); no value for a key no

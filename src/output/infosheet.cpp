@@ -92,10 +92,10 @@ QImage fixedLogo(QSize size)
     return logo;
 }
 
-QString footerText(const QDateTime& moment)
+QString footerText(const QDateTime& moment, const QString& timeFormat)
 {
     return QStringLiteral("Stampa eseguita in data ") + Dates::format(moment.date()) + QStringLiteral(" alle ore ") +
-           longTime(moment.time());
+           (timeFormat.isEmpty() ? longTime(moment.time()) : moment.time().toString(timeFormat));
 }
 
 void fill(Report::Template& sheet, const QString& title, const QList<Row>& rows, const QDateTime& moment)

@@ -32,7 +32,8 @@ QImage fixedLogo(QSize size = QSize(340, 260));
 // Sets the page to portrait and fills the title, the rows (1 to 24; rows not
 // given keep their design texts) and the footer with `moment`.
 void fill(Report::Template& sheet, const QString& title, const QList<Row>& rows, const QDateTime& moment);
-// "Stampa eseguita in data dd/mm/yyyy alle ore <long time>".
-QString footerText(const QDateTime& moment);
+// "Stampa eseguita in data dd/mm/yyyy alle ore <time>": the time in the
+// system's long format, or in `timeFormat` when one is given ("HH:mm:ss").
+QString footerText(const QDateTime& moment, const QString& timeFormat = {});
 
 }  // namespace InfoSheet

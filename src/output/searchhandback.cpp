@@ -3,32 +3,38 @@
 #include <QHash>
 
 namespace SearchHandBack {
+
+size_t qHash(const Route& route, size_t seed = 0)
+{
+    return qHashMulti(seed, route.dialog, route.key);
+}
+
 namespace {
 
-QHash<QString, Receiver>& receivers()
+QHash<Route, Receiver>& receivers()
 {
-    static QHash<QString, Receiver> all;
+    static QHash<Route, Receiver> all;
     return all;
 }
 
 }  // namespace
 
-void registerReceiver(const QString& key, Receiver receiver)
+void registerReceiver(const Route& route, Receiver receiver)
 {
     if (receiver)
-        receivers().insert(key, std::move(receiver));
+        receivers().insert(route, std::move(receiver));
     else
-        receivers().remove(key);
+        receivers().remove(route);
 }
 
-bool hasReceiver(const QString& key)
+bool hasReceiver(const Route& route)
 {
-    return receivers().contains(key);
+    return receivers().contains(route);
 }
 
-bool deliver(const QString& key, int position, const Record& record)
+bool deliver(const Route& route, int position, const Record& record)
 {
-    const auto it = receivers().constFind(key);
+    const auto it = receivers().constFind(route);
     if (it == receivers().constEnd())
         return false;
     // A copy: the receiver may register again while it runs.

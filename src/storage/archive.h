@@ -4,6 +4,7 @@
 // Every failure is an ArchiveError.
 
 #include "storage/archiveerror.h"
+#include "storage/journal.h"
 #include "storage/record.h"
 
 #include <QFile>
@@ -12,7 +13,9 @@
 #include <functional>
 
 // One opened archive, closed when it goes out of scope. Held for one user
-// action only: no archive stays open between two actions.
+// action only: no archive stays open between two actions. Opening it first
+// finishes a write that a killed program left in the archive's journal;
+// every record is written through the journal (see Journal).
 class ArchiveFile {
 public:
     enum class Mode {
@@ -36,6 +39,8 @@ public:
     void write(const Record& record);
     // Flushes and closes; reports a failed flush. The destructor closes silently.
     void close();
+    // What opening did with a journal found beside the archive.
+    Journal::Recovery recovery() const { return m_recovery; }
 
 private:
     [[noreturn]] void fail(ArchiveError::Operation operation, const QString& detail) const;
@@ -44,6 +49,10 @@ private:
     const RecordLayout& m_layout;
     int m_index = 0;
     int m_count = 0;  // taken at opening, kept up to date by write()
+    Journal::Recovery m_recovery = Journal::Recovery::None;
+    static constexpr int ReadAhead = 64 * 1024;
+    QByteArray m_ahead;  // records read ahead, from byte m_aheadStart
+    qint64 m_aheadStart = 0;
 };
 
 // An archive by path and layout. Each call opens the file, works and closes it.

@@ -23,6 +23,13 @@ inline const QString EmptyArchive = QStringLiteral("L'archivio non contiene ness
 inline const QString ChangesSaved =
     QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 inline const QString RecordInserted = QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
+// "Duplica" of a screen whose record is not stored yet, and of a stored one.
+inline const QString DuplicateNeedsStored =
+    QStringLiteral("Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che questa \u00E8 stata "
+                   "inserita in archivio.");
+inline const QString DuplicateReady =
+    QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                   "Al termine premere Salva per inserire la scheda in archivio.");
 
 }  // namespace BrowseText
 

@@ -15,6 +15,8 @@
 #include "cards/ui/frmtessera.h"
 #include "cards/ui/frmtessere.h"
 #include "checks/ui/frmcodfisc.h"
+#include "deadlines/ui/frmscadenzario.h"
+#include "hours/ui/frmorari.h"
 #include "members/ui/frmanagrafica.h"
 #include "output/report.h"
 #include "output/ui/frmanteprima.h"
@@ -211,7 +213,8 @@ private slots:
         // A 1366 x 768 screen with a title bar: the windows the program
         // maximises must be able to lay out in that room.
         const QSize room(1366, 768 - 30);
-        for (QWidget* screen : QList<QWidget*>{frmAvvio, frmAnagrafica, frmTessera, frmTessere, frmMenuRegistro}) {
+        for (QWidget* screen :
+             QList<QWidget*>{frmAvvio, frmAnagrafica, frmTessera, frmTessere, frmScadenzario, frmOrari, frmMenuRegistro}) {
             const QSize least = screen->minimumSizeHint().expandedTo(screen->minimumSize());
             QVERIFY2(least.width() <= room.width() && least.height() <= room.height(),
                      qPrintable(QStringLiteral("%1 needs %2x%3")

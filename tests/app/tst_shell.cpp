@@ -11,10 +11,13 @@
 #include "app/ui/frminfo.h"
 #include "app/ui/frmmenuregistro.h"
 #include "app/ui/frmpassword.h"
+#include "app/ui/frmverifica.h"
 #include "app/ui/windows.h"
+#include "output/infosheet.h"
 #include "cards/ui/frmtessera.h"
 #include "cards/ui/frmtessere.h"
 #include "deadlines/ui/frmscadenzario.h"
+#include "hours/ui/frmorari.h"
 #include "members/ui/frmanagrafica.h"
 #include "storage/appdir.h"
 #include "support/fulldisk.h"
@@ -97,7 +100,8 @@ private slots:
                               "frmCarta", "frmCodFisc", "frmDatiEnte", "frmExpAnagrafica", "frmGuida", "frmIban",
                               "frmInfo", "frmPartitaIva", "frmScadenzario", "frmSospesi", "frmSplash",
                               "frmStampaTessera", "frmStampaTessere", "frmTessera", "frmTessere",
-                              "frmTrovaAnagrafica", "frmZoom", "frmMenuRegistro", "frmWebCam"}));
+                              "frmTrovaAnagrafica", "frmZoom", "frmOrari", "frmTrovaOrari", "frmExpOrari",
+                              "frmStampaOrario", "frmMenuRegistro", "frmWebCam"}));
         QCOMPARE(frmPassword->windowTitle(), QStringLiteral(" Norvalis 2.0 - Accesso"));
         QVERIFY(!(frmPassword->windowFlags() & Qt::WindowCloseButtonHint));
     }
@@ -311,11 +315,11 @@ private slots:
     {
         activate(frmAvvio);
         shot(frmAvvio, "menu");
-        QVERIFY(!frmAvvio->findChild<QPushButton*>("btnRegistro")->isEnabled());
-        // The card and deadline screens open from the menu, which hides.
+        // The card, deadline and service-hours screens open from the menu, which hides.
         const std::pair<const char*, QWidget*> cardAreas[] = {{"btnTessera", (QWidget*)frmTessera},
                                                               {"btnTessere", (QWidget*)frmTessere},
-                                                              {"btnScadenzario", (QWidget*)frmScadenzario}};
+                                                              {"btnScadenzario", (QWidget*)frmScadenzario},
+                                                              {"btnRegistro", (QWidget*)frmOrari}};
         for (const auto& [bar, screen] : cardAreas) {
             QTest::mouseClick(frmAvvio->findChild<QPushButton*>(bar), Qt::LeftButton);
             QVERIFY2(screen->isVisible() && !frmAvvio->isVisible(), bar);
@@ -350,6 +354,39 @@ private slots:
         QVERIFY(!frmAvvio->isVisible());
     }
 
+    // "Verifica archivi..." in the about window checks the data folder and
+    // lists what it found; a second look after a repair says all is well.
+    void archiveCheckWindow()
+    {
+        const QString sca = m_dir->filePath("2025.sca");
+        QFile damaged(sca);
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(QByteArray(1368 + 10, '\0'));  // one record of empty fields and 10 bytes more
+        damaged.close();
+        QStringList seen;
+        m_ui->onModal = [&seen](QDialog& d) {
+            if (auto* info = qobject_cast<TfrmInfo*>(&d)) {
+                QTest::mouseClick(info->btnVerifica, Qt::LeftButton);
+                return int(QDialog::Accepted);
+            }
+            auto& check = static_cast<TfrmVerifica&>(d);
+            check.show();
+            shot(&check, "verifica");
+            seen << check.lblEsito->text() << check.txtProblemi->toPlainText();
+            QFile::resize(check.txtProblemi->toPlainText().section(':', 0, 0), 0);
+            QTest::mouseClick(check.btnVerifica, Qt::LeftButton);
+            seen << check.lblEsito->text();
+            [&] { QCOMPARE(check.focusWidget(), check.btnChiudi); }();
+            return int(QDialog::Accepted);
+        };
+        QTest::mouseClick(frmAvvio->findChild<QToolButton*>("imgInfo"), Qt::LeftButton);
+        QCOMPARE(m_ui->modals, (QStringList{"TfrmInfo", "TfrmVerifica"}));
+        QCOMPARE(seen.value(0).left(50), QStringLiteral("Archivi controllati: 1. Problemi trovati: 4. Le sc"));
+        QCOMPARE(seen.value(1).split('\n').size(), 4);  // date, two flags, the partial record
+        QVERIFY(seen.value(1).endsWith(sca + ": gli ultimi 10 byte non formano una scheda intera"));
+        QCOMPARE(seen.value(2), QStringLiteral("Archivi controllati: 1. Nessun problema trovato."));
+    }
+
     void helpWindow()
     {
         QStringList seen;
@@ -381,6 +418,8 @@ private slots:
         QCOMPARE(m_ui->shell->urls, QList<QUrl>{QUrl::fromLocalFile(program + "Guida.pdf")});
         QVERIFY(m_ui->messages->shown.isEmpty());
         QVERIFY(HelpTexts::topic("avvio").body.contains(QStringLiteral("ravenquillotto")));
+        // The one logo of the help band, the login and the printed sheets.
+        QVERIFY(QFile::exists(QString::fromLatin1(InfoSheet::LogoResource)));
     }
 
     void shellFailuresAreReported()

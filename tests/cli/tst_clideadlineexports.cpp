@@ -22,16 +22,7 @@ Result cli(const QString& dataDir, const QStringList& arguments) { return runCli
 // The data rows of an export file, each as its cells' texts.
 QList<QStringList> dataRows(const QByteArray& file)
 {
-    static const QRegularExpression row(QStringLiteral("<tr>(.*?)</tr>"));
-    static const QRegularExpression cell(QStringLiteral("<td[^>]*>(.*?)</td>"));
-    QList<QStringList> rows;
-    for (const QRegularExpressionMatch& r : row.globalMatch(QString::fromLatin1(file))) {
-        QStringList cells;
-        for (const QRegularExpressionMatch& c : cell.globalMatch(r.captured(1)))
-            cells << c.captured(1);
-        rows << cells;
-    }
-    return rows.mid(1);  // without the header row
+    return exportRows(file).mid(1);  // without the header row
 }
 
 int pageCount(const QByteArray& pdf) { return pdfPageCount(pdf); }

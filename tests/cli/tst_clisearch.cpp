@@ -50,7 +50,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
         QTest::newRow("no archive named") << QStringList{"search"} << 2;
-        QTest::newRow("another archive") << QStringList{"search", "hours"} << 2;
+        QTest::newRow("an archive it does not search") << QStringList{"search", "daily"} << 2;
         QTest::newRow("unknown field") << QStringList{"search", "members", "--Email", "x"} << 2;
         QTest::newRow("field without text") << QStringList{"search", "members", "--Carica"} << 2;
     }

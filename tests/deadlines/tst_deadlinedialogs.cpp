@@ -3,6 +3,7 @@
 // stand-in deadline screen.
 
 #include "app/dates.h"
+#include "app/ui/formbinding.h"
 #include "deadlines/deadlinesfixture.h"
 #include "deadlines/ui/deadlinedialogs.h"
 #include "output/ui/exportflow.h"
@@ -28,12 +29,17 @@
 
 namespace {
 
-// The deadline screen as far as a hand-back needs it: its name and the
-// controls of the loaded fields.
+// The deadline screen as far as a hand-back needs it: the controls of the
+// loaded fields, filled from the routes the real screen registers.
 struct ScreenStandIn {
     QWidget window;
     ScreenStandIn()
     {
+        for (const SearchHandBack::Route& route : deadlineScreenRoutes())
+            SearchHandBack::registerReceiver(route, [this](int position, const Record& deadline) {
+                FormBinding::fill(&window, deadline);
+                window.findChild<QLabel*>("lblPosizione")->setText(QString::number(position));
+            });
         window.setObjectName("frmScadenzario");
         for (const char* name : {"txtGiorno", "txtOreApp", "txtMinutiApp", "txtAvviso", "txtPagatore",
                                  "txtBeneficiario", "txtDettagli", "txtCosto", "txtNote"})
@@ -47,6 +53,13 @@ struct ScreenStandIn {
             (new QCheckBox(&window))->setObjectName(name);
         window.show();
     }
+    ~ScreenStandIn()
+    {
+        for (const SearchHandBack::Route& route : deadlineScreenRoutes())
+            SearchHandBack::registerReceiver(route, {});
+    }
+    ScreenStandIn(const ScreenStandIn&) = delete;
+    ScreenStandIn& operator=(const ScreenStandIn&) = delete;
     QString text(const char* name) const
     {
         if (auto* e = window.findChild<QLineEdit*>(name))

@@ -4,7 +4,9 @@
 #include "app/ui/frmavvio.h"
 #include "app/ui/windows.h"
 #include "deadlines/deadlinesfixture.h"
+#include "deadlines/ui/deadlinedialogs.h"
 #include "deadlines/ui/frmscadenzario.h"
+#include "members/ui/frmtrovaanagrafica.h"
 #include "members/membersfixture.h"
 #include "output/searchhandback.h"
 #include "storage/appdir.h"
@@ -43,24 +45,9 @@ class TestDeadlineScreen : public ProgramWindowsTest {
     QLineEdit* edit(const char* name) const { return qobject_cast<QLineEdit*>(field(name)); }
     QComboBox* list(const char* name) const { return qobject_cast<QComboBox*>(field(name)); }
     QString text(const char* name) const { return frmScadenzario->fieldText(QLatin1String(name)); }
-    QString lastMessage() const
-    {
-        return m_ui->messages->shown.isEmpty() ? QString() : m_ui->messages->shown.last().text;
-    }
-    void click(const char* name)
-    {
-        auto* b = screen()->findChild<QAbstractButton*>(QLatin1String(name));
-        QVERIFY2(b && b->isEnabled(), name);
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
+    void click(const char* name) { ProgramWindowsTest::click(screen(), name); }
     // The menu opens the screen on the start panel.
-    void openFromMenu()
-    {
-        activate(frmAvvio);
-        QTest::mouseClick(frmAvvio->findChild<QPushButton*>("btnScadenzario"), Qt::LeftButton);
-        QVERIFY(screen()->isVisible());
-        activate(screen());
-    }
+    void openFromMenu() { openArea("btnScadenzario", screen()); }
     void openYear(const QString& year)
     {
         screen()->txtAnno->setText(year);
@@ -400,8 +387,7 @@ private slots:
         const Record member = memberRecord({{"Tesserato", " Bianchi Anna "}, {"CodFisc", "BNCNNA80A41F205X"},
                                             {"NumTessera", "42"}, {"Carica", "Tesoriere"}, {"TelCel", "333 1234567"},
                                             {"Recapito", "Sede"}, {"Note", "non importata"}});
-        QVERIFY(SearchHandBack::hasReceiver("scadenzario"));
-        QVERIFY(SearchHandBack::deliver("scadenzario", 3, member));
+        QVERIFY(SearchHandBack::deliver(TfrmTrovaAnagrafica::route("scadenzario"), 3, member));
         const QList<std::pair<const char*, QString>> imported{
             {"Pagatore", "Bianchi Anna"}, {"CodFisc", "BNCNNA80A41F205X"}, {"NumTessera", "42"},
             {"Carica", "Tesoriere"},      {"TelCel", "333 1234567"},       {"Recapito", "Sede"}};
@@ -424,9 +410,35 @@ private slots:
         }
 
         // A deadline picked in the screen's own lists and search is shown as if browsed to.
-        QVERIFY(SearchHandBack::deliver("Scadenzario", 1, Record(deadlines::recordLayout())));
-        QCOMPARE(screen()->lblPosizione->text(), QStringLiteral("1"));
-        QCOMPARE(text("Giorno"), QStringLiteral("01"));
+        for (const SearchHandBack::Route& route : deadlineScreenRoutes()) {
+            click("cmdNuovo");
+            QVERIFY(SearchHandBack::deliver(route, 1, Record(deadlines::recordLayout())));
+            QCOMPARE(screen()->lblPosizione->text(), QStringLiteral("1"));
+            QCOMPARE(text("Giorno"), QStringLiteral("01"));
+        }
+    }
+
+    // A deadline picked in the search becomes the current record: saving it
+    // again updates it in place instead of adding a copy.
+    void aDeadlinePickedInTheSearchIsSavedInPlace()
+    {
+        writeDeadlines("2025", QList<Record>{deadlineRecord("01/03/2025", "09:00", {{"Dettagli", "Luce"}}),
+                                             deadlineRecord("02/03/2025", "09:00", {{"Dettagli", "Gas"}})});
+        openFromMenu();
+        openYear("2025");
+        m_ui->onModal = driveSearch([](SearchDialog& dialog) {
+            dialog.criterion("Dettagli")->setText("gas");
+            QTest::mouseClick(dialog.btnCerca, Qt::LeftButton);
+            doubleClickRow(dialog, 0);
+        });
+        click("cmdTrova");
+        QCOMPARE(screen()->lblPosizione->text(), QStringLiteral("2"));
+        edit("Note")->setText("pagata in ritardo");
+        click("cmdSalva");
+        QCOMPARE(lastMessage(), SavedChanges);
+        const Archive archive(deadlinesPath("2025"), deadlines::recordLayout());
+        QCOMPARE(archive.count(), 2);
+        QCOMPARE(archive.read(2).text(u"Note"), QStringLiteral("pagata in ritardo"));
     }
 
     void hintsAndTheWindowsTheButtonsOpen()

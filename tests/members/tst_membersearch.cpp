@@ -161,16 +161,29 @@ private slots:
         QVERIFY(lines.at(1).text.startsWith("Due "));
     }
 
-    void handBackGoesToTheRegisteredKeyOnly()
+    // A route is the dialog and the caller key together: the same key in
+    // another dialog is another route, and registering one leaves the other.
+    void handBackGoesToTheRegisteredRouteOnly()
     {
-        QList<int> got;
-        SearchHandBack::registerReceiver("tessera", [&got](int position, const Record&) { got << position; });
+        QStringList got;
+        const SearchHandBack::Route members{"frmTrovaAnagrafica", "turni"};
+        const SearchHandBack::Route hours{"frmTrovaOrari", "turni"};
+        SearchHandBack::registerReceiver(members, [&got](int position, const Record&) {
+            got << QStringLiteral("member %1").arg(position);
+        });
+        SearchHandBack::registerReceiver(hours, [&got](int position, const Record&) {
+            got << QStringLiteral("template %1").arg(position);
+        });
         const Record r = memberRecord({});
-        QVERIFY(SearchHandBack::deliver("tessera", 7, r));
-        QVERIFY(!SearchHandBack::deliver("scadenzario", 8, r));
-        SearchHandBack::registerReceiver("tessera", {});
-        QVERIFY(!SearchHandBack::deliver("tessera", 9, r));
-        QCOMPARE(got, QList<int>{7});
+        QVERIFY(SearchHandBack::deliver(members, 7, r));
+        QVERIFY(SearchHandBack::deliver(hours, 8, r));
+        QVERIFY(!SearchHandBack::deliver({"frmTrovaAnagrafica", "scadenzario"}, 9, r));
+        QVERIFY(!SearchHandBack::deliver({"frmTrovaScadenzario", "turni"}, 10, r));
+        SearchHandBack::registerReceiver(members, {});
+        QVERIFY(!SearchHandBack::hasReceiver(members));
+        QVERIFY(SearchHandBack::deliver(hours, 11, r));
+        SearchHandBack::registerReceiver(hours, {});
+        QCOMPARE(got, (QStringList{"member 7", "template 8", "template 11"}));
     }
 };
 

@@ -167,7 +167,7 @@ private slots:
         writeMembers({{{"Tesserato", "Neri Paolo"}, {"Carica", "Presidente"}},
                       {{"Tesserato", "Neri Paolo"}, {"Carica", "Tesoriere"}}});
         QList<QPair<int, QString>> got;
-        SearchHandBack::registerReceiver("prova", [&got](int position, const Record& r) {
+        SearchHandBack::registerReceiver(TfrmTrovaAnagrafica::route("prova"), [&got](int position, const Record& r) {
             got.push_back({position, r.text(u"Carica")});
         });
         TfrmTrovaAnagrafica dialog;
@@ -176,7 +176,7 @@ private slots:
         QTest::mouseClick(dialog.btnCerca, Qt::LeftButton);
         QCOMPARE(dialog.model->line(0).text, dialog.model->line(1).text);
         doubleClickRow(dialog, 1);
-        SearchHandBack::registerReceiver("prova", {});
+        SearchHandBack::registerReceiver(TfrmTrovaAnagrafica::route("prova"), {});
         QCOMPARE(got, (QList<QPair<int, QString>>{{2, "Tesoriere"}}));
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));

@@ -5,10 +5,12 @@
 
 #include "app/dates.h"
 #include "app/password.h"
+#include "app/ui/frmavvio.h"
 #include "app/ui/windows.h"
 #include "storage/appdir.h"
 #include "support/uidoubles.h"
 
+#include <QAbstractButton>
 #include <QObject>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -47,6 +49,31 @@ protected:
     std::unique_ptr<ProgramWindows> m_program;
     QTemporaryDir* m_dir = nullptr;
     UiDoubles* m_ui = nullptr;
+
+    // The text of the last message box shown; empty when none was.
+    QString lastMessage() const
+    {
+        return m_ui->messages->shown.isEmpty() ? QString() : m_ui->messages->shown.last().text;
+    }
+    // Clicks the button `name` of `window`, which must be there and enabled.
+    static void click(QWidget* window, const char* name)
+    {
+        auto* b = window->findChild<QAbstractButton*>(QLatin1String(name));
+        QVERIFY2(b && b->isEnabled(), name);
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    // The main menu's bar `bar` opens `screen` and hides the menu; the screen is then the active window.
+    static void openArea(const char* bar, QWidget* screen)
+    {
+        frmAvvio->show();
+        frmAvvio->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frmAvvio));
+        click(frmAvvio, bar);
+        QVERIFY(screen->isVisible());
+        QVERIFY(!frmAvvio->isVisible());
+        screen->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(screen));
+    }
 
 protected slots:
     void init()

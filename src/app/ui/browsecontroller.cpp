@@ -15,13 +15,14 @@ BrowseController::BrowseController(QWidget* screen, RecordBrowser& browser, QLab
 void BrowseController::connectToolbar()
 {
     const std::pair<const char*, void (BrowseController::*)()> buttons[] = {
-        {"cmdNuovo", &BrowseController::newRecord}, {"cmdSalva", &BrowseController::save},
-        {"cmdPrimo", &BrowseController::first},     {"cmdIndietro", &BrowseController::previous},
-        {"cmdAvanti", &BrowseController::next},     {"cmdUltimo", &BrowseController::last},
+        {"Nuovo", &BrowseController::newRecord}, {"Salva", &BrowseController::save},
+        {"Primo", &BrowseController::first},     {"Indietro", &BrowseController::previous},
+        {"Avanti", &BrowseController::next},     {"Ultimo", &BrowseController::last},
     };
     for (const auto& [name, slot] : buttons)
-        if (auto* b = m_screen->findChild<QAbstractButton*>(QLatin1String(name)))
-            connect(b, &QAbstractButton::clicked, this, slot);
+        for (const char* prefix : {"cmd", "btn"})
+            if (auto* b = m_screen->findChild<QAbstractButton*>(QLatin1String(prefix) + QLatin1String(name)))
+                connect(b, &QAbstractButton::clicked, this, slot);
 }
 
 void BrowseController::newRecord()

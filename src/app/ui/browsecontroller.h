@@ -27,7 +27,8 @@ public:
     RecordBrowser& browser() { return m_browser; }
 
     // Connects cmdNuovo, cmdSalva, cmdPrimo, cmdIndietro, cmdAvanti and
-    // cmdUltimo of the screen, those it has.
+    // cmdUltimo of the screen, those it has (a screen whose toolbar names
+    // its buttons btnNuovo and btnSalva has those connected).
     void connectToolbar();
 
 public slots:

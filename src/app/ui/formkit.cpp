@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
+#include <QVBoxLayout>
 
 #include <stdexcept>
 
@@ -320,6 +321,44 @@ void ScreenToolbar::addBrowseArrows(QLabel* position)
     addWidget(position);
     add("cmdAvanti", "avanti", QStringLiteral("Avanti"));
     add("cmdUltimo", "ultimo", QStringLiteral("Ultimo"));
+}
+
+void stackScreen(QWidget* screen, QWidget* toolbar, QLayout* body, QLabel* hintBar)
+{
+    auto* layout = new QVBoxLayout(screen);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(toolbar);
+    layout->addLayout(body, 1);
+    layout->addWidget(hintBar);
+}
+
+QLabel* hintBarLabel(const QString& text, QWidget* parent)
+{
+    auto* bar = new QLabel(text, parent);
+    bar->setObjectName(QStringLiteral("panInfo"));
+    bar->setStyleSheet(QStringLiteral("background: white; border-top: 1px solid #CFD8E3; padding: 4px 10px;"
+                                      "font: 12pt 'Tahoma';"));
+    return bar;
+}
+
+QLabel* positionLabel(QWidget* parent)
+{
+    auto* position = new QLabel(parent);
+    position->setObjectName(QStringLiteral("lblPosizione"));
+    position->setAlignment(Qt::AlignCenter);
+    position->setMinimumWidth(64);
+    position->setStyleSheet(QStringLiteral("font: bold 14pt 'Arial'; color: #1F4E79;"));
+    return position;
+}
+
+QString dataScreenStyle()
+{
+    return QStringLiteral(
+        "QGroupBox { font: bold 10pt 'Arial'; color: #1F4E79; border: 1px solid #CFD8E3; border-radius: 6px;"
+        "  margin-top: 10px; padding: 10px 8px 6px 8px; background: #F8FAFC; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }"
+        "QLabel, QCheckBox { font: 9pt 'Verdana'; }");
 }
 
 QFrame* infoPanel(const QString& objectName, int width, QWidget* parent)

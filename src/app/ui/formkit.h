@@ -19,6 +19,7 @@ class QLineEdit;
 
 class QFrame;
 class QHBoxLayout;
+class QLayout;
 
 // Writes a control's one-line hint into the screen's hint bar when the mouse
 // is over it; the background (and anything without a hint) empties the bar.
@@ -160,6 +161,17 @@ private:
     QFrame* m_frame;
     QHBoxLayout* m_row;
 };
+
+// A work screen's three bands, top to bottom: the toolbar, the body, which
+// takes the room left, and the hint bar.
+void stackScreen(QWidget* screen, QWidget* toolbar, QLayout* body, QLabel* hintBar);
+// The hint bar `panInfo` at the foot of a screen, showing `text` first.
+QLabel* hintBarLabel(const QString& text, QWidget* parent);
+// `lblPosizione`, the record position between a data screen's browse arrows.
+QLabel* positionLabel(QWidget* parent);
+// The style sheet of a data screen: its sections as light rounded frames
+// with a title, its labels in Verdana.
+QString dataScreenStyle();
 
 // The light, rounded panel of instructions and small commands beside a
 // screen's content.

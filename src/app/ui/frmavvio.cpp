@@ -10,6 +10,7 @@
 #include "cards/ui/frmtessera.h"
 #include "cards/ui/frmtessere.h"
 #include "deadlines/ui/frmscadenzario.h"
+#include "hours/ui/frmorari.h"
 #include "members/ui/frmanagrafica.h"
 
 #include <QApplication>
@@ -95,7 +96,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent)
          []() -> QWidget* { return frmTessere; }},
         {"imgScadenzario", "btnScadenzario", "SCADENZARIO PAGAMENTI", "area_scadenzario",
          []() -> QWidget* { return frmScadenzario; }},
-        {"imgRegistro", "btnRegistro", "IMPOSTAZIONE ORARI", "area_orari", nullptr},
+        {"imgRegistro", "btnRegistro", "IMPOSTAZIONE ORARI", "area_orari", []() -> QWidget* { return frmOrari; }},
         {"imgRiepilogo", "btnRiepilogo", "CALENDARIO TURNI", "area_turni",
          []() -> QWidget* { return frmMenuRegistro; }},
     };
@@ -149,14 +150,6 @@ QWidget* TfrmAvvio::makeArea(const Area& area)
     layout->addWidget(picture, 0, Qt::AlignHCenter);
     layout->addWidget(bar, 0, Qt::AlignHCenter);
 
-    if (!area.screen) {
-        // The area's screen is not part of this version yet.
-        for (QWidget* w : {static_cast<QWidget*>(picture), static_cast<QWidget*>(bar)}) {
-            w->setEnabled(false);
-            w->setToolTip(QStringLiteral("Non disponibile in questa versione"));
-        }
-        return box;
-    }
     const auto open = [this, screen = area.screen] { openArea(screen()); };
     connect(picture, &QToolButton::clicked, this, open);
     connect(bar, &QPushButton::clicked, this, open);

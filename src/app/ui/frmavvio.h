@@ -32,7 +32,7 @@ private:
         const char* bar;        // btnAnagrafica
         const char* text;       // ARCHIVIO SOCI
         const char* icon;       // area_anagrafica
-        std::function<QWidget*()> screen;  // null while the area has no screen yet
+        std::function<QWidget*()> screen;  // the window the area opens
     };
     QWidget* makeArea(const Area& area);
 };

@@ -2,6 +2,7 @@
 
 #include "app/dates.h"
 #include "app/ui/formkit.h"
+#include "app/ui/frmverifica.h"
 #include "app/ui/services.h"
 
 #include <QHBoxLayout>
@@ -58,13 +59,14 @@ LinkLabel* link(QDialog* dialog, const QString& text)
     return l;
 }
 
-void finish(QDialog* dialog, QVBoxLayout* inner, QWidget* linkRow, QPushButton* close)
+void finish(QDialog* dialog, QVBoxLayout* inner, QWidget* linkRow, QList<QPushButton*> buttonsInRow)
 {
     inner->addWidget(linkRow, 0, Qt::AlignHCenter);
     inner->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(close);
+    for (QPushButton* b : buttonsInRow)
+        buttons->addWidget(b);
     buttons->addStretch();
     inner->addLayout(buttons);
     dialog->setFixedSize(500, 400);
@@ -89,7 +91,14 @@ TfrmInfo::TfrmInfo(QWidget* parent) : QDialog(parent)
     lnkWeb = link(this, Maker::Email);
     rowLayout->addWidget(imgEmail);
     rowLayout->addWidget(lnkWeb);
-    finish(this, inner, row, btnChiudi);
+    btnVerifica = new QPushButton(QStringLiteral("Verifica archivi..."), this);
+    btnVerifica->setObjectName(QStringLiteral("btnVerifica"));
+    btnVerifica->setMinimumSize(150, 32);
+    finish(this, inner, row, {btnVerifica, btnChiudi});
+    connect(btnVerifica, &QPushButton::clicked, this, [this] {
+        TfrmVerifica check(this);
+        Ui::runModal(check);
+    });
     const auto mail = [this] { TMisc::Open(Maker::mailLink(), this); };
     connect(lnkWeb, &LinkLabel::clicked, this, mail);
     connect(imgEmail, &QToolButton::clicked, this, mail);
@@ -105,6 +114,6 @@ TfrmSplash::TfrmSplash(QWidget* parent) : QDialog(parent)
                        "<p>Tutti i diritti riservati.</p>"),
         btnChiudi);
     lnkWeb = link(this, QStringLiteral("www.norvalis.it"));
-    finish(this, inner, lnkWeb, btnChiudi);
+    finish(this, inner, lnkWeb, {btnChiudi});
     connect(lnkWeb, &LinkLabel::clicked, this, [this] { TMisc::Open(Maker::WebSite, this); });
 }

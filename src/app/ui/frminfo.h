@@ -24,6 +24,7 @@ public:
 
     LinkLabel* lnkWeb;
     QToolButton* imgEmail;
+    QPushButton* btnVerifica;  // the check of the archives
     QPushButton* btnChiudi;
 };
 

@@ -16,6 +16,10 @@
 #include "checks/ui/frmiban.h"
 #include "checks/ui/frmpartitaiva.h"
 #include "deadlines/ui/frmscadenzario.h"
+#include "hours/ui/frmexporari.h"
+#include "hours/ui/frmorari.h"
+#include "hours/ui/frmstampaorario.h"
+#include "hours/ui/frmtrovaorari.h"
 #include "members/ui/frmallegacartella.h"
 #include "members/ui/frmanagrafica.h"
 #include "members/ui/frmexpanagrafica.h"
@@ -53,6 +57,10 @@ TfrmTessera* frmTessera = nullptr;
 TfrmTessere* frmTessere = nullptr;
 TfrmTrovaAnagrafica* frmTrovaAnagrafica = nullptr;
 TfrmZoom* frmZoom = nullptr;
+TfrmOrari* frmOrari = nullptr;
+TfrmTrovaOrari* frmTrovaOrari = nullptr;
+TfrmExpOrari* frmExpOrari = nullptr;
+TfrmStampaOrario* frmStampaOrario = nullptr;
 TfrmMenuRegistro* frmMenuRegistro = nullptr;
 TfrmWebCam* frmWebCam = nullptr;
 
@@ -112,18 +120,27 @@ void createWindows()
     create(frmTessere, "frmTessere");
     create(frmTrovaAnagrafica, "frmTrovaAnagrafica");
     create(frmZoom, "frmZoom", QImage());
+    create(frmOrari, "frmOrari");
+    create(frmTrovaOrari, "frmTrovaOrari");
+    create(frmExpOrari, "frmExpOrari");
+    create(frmStampaOrario, "frmStampaOrario");
     create(frmMenuRegistro, "frmMenuRegistro");
     create(frmWebCam, "frmWebCam", nullptr);
     // What the screens accept from the searches, once they all exist.
     registerMemberSearchReceivers();
     registerCardSearchReceivers();
     registerDeadlineSearchReceivers();
+    registerHoursSearchReceivers();
 }
 
 void destroyWindows()
 {
     destroy(frmWebCam);
     destroy(frmMenuRegistro);
+    destroy(frmStampaOrario);
+    destroy(frmExpOrari);
+    destroy(frmTrovaOrari);
+    destroy(frmOrari);
     destroy(frmZoom);
     destroy(frmTrovaAnagrafica);
     destroy(frmTessere);

@@ -18,94 +18,6 @@
 
 #include <exception>
 
-namespace {
-
-QLabel* heading(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setStyleSheet(QStringLiteral("font: bold 10pt 'Arial'; color: #1F3A6B;"));
-    return label;
-}
-
-}  // namespace
-
-CardPrintWindow::CardPrintWindow(const QString& caption, const QString& icon, const QString& action, QWidget* parent)
-    : QDialog(parent)
-{
-    prepareWindow(this, caption, Frame::NoBorderIcons);
-    removeBorderIcons(this);
-
-    auto* image = new QLabel(this);
-    image->setObjectName(QStringLiteral("imgStampante"));
-    image->setPixmap(picture(icon, QSize(150, 180)));
-    image->setAlignment(Qt::AlignCenter);
-
-    lblAttendere = new QLabel(QStringLiteral("Elaborazione in corso. Attendere..."), this);
-    lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
-    lblAttendere->setStyleSheet(QStringLiteral("color: #C00000; font: italic 10pt 'Arial';"));
-    lblAttendere->hide();
-    btnStampa = new QPushButton(action, this);
-    btnStampa->setObjectName(QStringLiteral("btnStampa"));
-    btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    for (QPushButton* b : {btnStampa, btnAnnulla}) {
-        b->setMinimumSize(140, 34);
-        b->setAutoDefault(false);
-    }
-    btnStampa->setDefault(true);
-
-    m_controls = new QVBoxLayout;
-    m_controls->setSpacing(10);
-    auto* body = new QHBoxLayout;
-    body->setSpacing(18);
-    body->addWidget(image, 0, Qt::AlignTop);
-    body->addLayout(m_controls, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(lblAttendere);
-    buttons->addStretch();
-    buttons->addWidget(btnStampa);
-    buttons->addWidget(btnAnnulla);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 16, 18, 14);
-    layout->setSpacing(14);
-    layout->addLayout(body, 1);
-    layout->addLayout(buttons);
-
-    // The wait line shows as soon as the button goes down.
-    connect(btnStampa, &QPushButton::pressed, lblAttendere, &QWidget::show);
-    connect(btnStampa, &QPushButton::clicked, this, [this] {
-        lblAttendere->show();
-        lblAttendere->repaint();
-        run();
-    });
-    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void CardPrintWindow::describe(const QString& title, const QString& text)
-{
-    m_controls->addWidget(heading(title, this));
-    auto* note = new QLabel(text, this);
-    note->setWordWrap(true);
-    m_controls->addWidget(note);
-    m_controls->addStretch();
-    setFixedSize(sizeHint().expandedTo(QSize(440, 0)));
-}
-
-void CardPrintWindow::runReportingFailures(const std::function<void()>& step)
-{
-    try {
-        step();
-    } catch (...) {
-        // Reported as the application reports what no window catches; the
-        // window stays open.
-        lblAttendere->hide();
-        Desktop::reportFailure(std::current_exception());
-        return;
-    }
-    lblAttendere->hide();
-    accept();
-}
-
 // ---------------------------------------------------------------- single card
 
 namespace {
@@ -135,7 +47,7 @@ QLineEdit* offsetField(const char* name, QWidget* parent)
 }  // namespace
 
 TfrmStampaTessera::TfrmStampaTessera(QWidget* parent, SingleCardSource source)
-    : CardPrintWindow(QStringLiteral(" Stampa tesserino"), QStringLiteral(":/icons/margini.svg"),
+    : PrintWindow(QStringLiteral(" Stampa tesserino"), QStringLiteral(":/icons/margini.svg"),
                       QStringLiteral("Stampa"), parent),
       m_source(source ? std::move(source) : SingleCardSource(currentSingleCard))
 {
@@ -198,7 +110,7 @@ TfrmStampaTessera::TfrmStampaTessera(QWidget* parent, SingleCardSource source)
 
 void TfrmStampaTessera::showEvent(QShowEvent* event)
 {
-    CardPrintWindow::showEvent(event);
+    PrintWindow::showEvent(event);
     if (event->spontaneous())
         return;
     const Cards::PrintSettings saved = Cards::loadPrintSettings();
@@ -250,7 +162,7 @@ void TfrmStampaTessera::run()
 }
 
 TfrmAnteprimaTessera::TfrmAnteprimaTessera(QWidget* parent, SingleCardSource source)
-    : CardPrintWindow(QStringLiteral(" Anteprima di stampa"), QStringLiteral(":/icons/anteprima.svg"),
+    : PrintWindow(QStringLiteral(" Anteprima di stampa"), QStringLiteral(":/icons/anteprima.svg"),
                       QStringLiteral("Mostra anteprima"), parent),
       m_source(source ? std::move(source) : SingleCardSource(currentSingleCard))
 {
@@ -271,7 +183,7 @@ void TfrmAnteprimaTessera::run()
 
 
 TfrmStampaTessere::TfrmStampaTessere(QWidget* parent, SheetSource source)
-    : CardPrintWindow(QStringLiteral(" Stampa pi\u00F9 tessere su foglio A4"), QStringLiteral(":/icons/stampa.svg"),
+    : PrintWindow(QStringLiteral(" Stampa pi\u00F9 tessere su foglio A4"), QStringLiteral(":/icons/stampa.svg"),
                       QStringLiteral("Stampa"), parent),
       m_source(source ? std::move(source) : SheetSource(currentSheet))
 {
@@ -285,7 +197,7 @@ void TfrmStampaTessere::run()
 }
 
 TfrmAnteprimaTessere::TfrmAnteprimaTessere(QWidget* parent, SheetSource source)
-    : CardPrintWindow(QStringLiteral(" Anteprima di stampa"), QStringLiteral(":/icons/anteprima.svg"),
+    : PrintWindow(QStringLiteral(" Anteprima di stampa"), QStringLiteral(":/icons/anteprima.svg"),
                       QStringLiteral("Mostra anteprima"), parent),
       m_source(source ? std::move(source) : SheetSource(currentSheet))
 {

@@ -6,6 +6,7 @@
 // its source, by default the screen that owns the cards.
 
 #include "cards/cardlayout.h"
+#include "output/ui/printwindow.h"
 
 #include <QDialog>
 
@@ -17,35 +18,10 @@ class QPushButton;
 class QRadioButton;
 class QVBoxLayout;
 
-// The frame every one of these windows shares: a picture, the hidden
-// "please wait" line, the action button and "Annulla".
-class CardPrintWindow : public QDialog {
-    Q_OBJECT
-public:
-    CardPrintWindow(const QString& caption, const QString& picture, const QString& action, QWidget* parent);
-
-    QLabel* lblAttendere;
-    QPushButton* btnStampa;
-    QPushButton* btnAnnulla;
-
-protected:
-    // Where a window puts its own controls, beside the picture.
-    QVBoxLayout* controls() const { return m_controls; }
-    // A title and a line of explanation in place of own controls.
-    void describe(const QString& title, const QString& text);
-    virtual void run() = 0;
-    // Runs `step`, then closes the window; a failure is shown as an error
-    // and leaves the window open.
-    void runReportingFailures(const std::function<void()>& step);
-
-private:
-    QVBoxLayout* m_controls;
-};
-
 using SingleCardSource = std::function<Cards::CardFace()>;
 using SheetSource = std::function<QList<Cards::CardFace>()>;
 
-class TfrmStampaTessera : public CardPrintWindow {
+class TfrmStampaTessera : public PrintWindow {
     Q_OBJECT
 public:
     explicit TfrmStampaTessera(QWidget* parent = nullptr, SingleCardSource source = {});
@@ -79,7 +55,7 @@ private:
     SingleCardSource m_source;
 };
 
-class TfrmAnteprimaTessera : public CardPrintWindow {
+class TfrmAnteprimaTessera : public PrintWindow {
     Q_OBJECT
 public:
     explicit TfrmAnteprimaTessera(QWidget* parent = nullptr, SingleCardSource source = {});
@@ -91,7 +67,7 @@ private:
     SingleCardSource m_source;
 };
 
-class TfrmStampaTessere : public CardPrintWindow {
+class TfrmStampaTessere : public PrintWindow {
     Q_OBJECT
 public:
     explicit TfrmStampaTessere(QWidget* parent = nullptr, SheetSource source = {});
@@ -103,7 +79,7 @@ private:
     SheetSource m_source;
 };
 
-class TfrmAnteprimaTessere : public CardPrintWindow {
+class TfrmAnteprimaTessere : public PrintWindow {
     Q_OBJECT
 public:
     explicit TfrmAnteprimaTessere(QWidget* parent = nullptr, SheetSource source = {});

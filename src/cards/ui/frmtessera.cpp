@@ -64,16 +64,8 @@ TfrmTessera::TfrmTessera(QWidget* parent)
 {
     prepareWindow(this, QStringLiteral(" Norvalis 2.0 - Stampa tessera singola"));
 
-    lblPosizione = new QLabel(this);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setMinimumWidth(64);
-    lblPosizione->setStyleSheet(QStringLiteral("font: bold 14pt 'Arial'; color: #1F4E79;"));
-
-    panInfo = new QLabel(SingleCardReady, this);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setStyleSheet(QStringLiteral("background: white; border-top: 1px solid #CFD8E3; padding: 4px 10px;"
-                                          "font: 12pt 'Tahoma';"));
+    lblPosizione = positionLabel(this);
+    panInfo = hintBarLabel(SingleCardReady, this);
 
     // The card with its two clear buttons under the photo and the logo.
     auto* stage = new QWidget(this);
@@ -112,12 +104,7 @@ TfrmTessera::TfrmTessera(QWidget* parent)
     body->addWidget(info, 0, Qt::AlignVCenter);
     body->addStretch(1);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(buildToolbar());
-    layout->addLayout(body, 1);
-    layout->addWidget(panInfo);
+    stackScreen(this, buildToolbar(), body, panInfo);
 
     m_hints = new HintBar(panInfo, this);
     m_hints->add(Hints);

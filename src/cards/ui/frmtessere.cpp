@@ -239,13 +239,14 @@ QList<Cards::CardFace> currentSheet()
 
 void registerCardSearchReceivers()
 {
-    SearchHandBack::registerReceiver(QStringLiteral("tessera"), [](int position, const Record&) {
+    SearchHandBack::registerReceiver(TfrmTrovaAnagrafica::route(QStringLiteral("tessera")), [](int position, const Record&) {
         if (frmTessera)
             frmTessera->browse->showAt(position);
     });
     for (int slot = 1; slot <= Cards::SheetSlots; ++slot)
-        SearchHandBack::registerReceiver(sheetCallerKey(slot), [slot](int position, const Record& member) {
-            if (frmTessere)
-                frmTessere->importMember(slot, position, member);
-        });
+        SearchHandBack::registerReceiver(TfrmTrovaAnagrafica::route(sheetCallerKey(slot)),
+                                         [slot](int position, const Record& member) {
+                                             if (frmTessere)
+                                                 frmTessere->importMember(slot, position, member);
+                                         });
 }

@@ -2,11 +2,12 @@
 // The dialogs the deadline screen opens: the three status lists, the search,
 // the period and whole-archive grids with their export, and the deadline
 // sheet's print and preview. Each is made anew, shown modally and discarded.
-// A deadline chosen in a list or in the search is loaded into the window
-// "frmScadenzario" through its controls' names.
+// A deadline chosen in a list or in the search goes to the deadline screen
+// through the routes it registers.
 
 #include "deadlines/deadlineperiods.h"
 #include "deadlines/deadlinerules.h"
+#include "output/searchhandback.h"
 
 #include <QDate>
 #include <QString>
@@ -19,6 +20,10 @@ void showStatusList(QWidget* parent, const QString& archivePath, deadlines::Stat
 // " Trova scadenze pagamenti in archivio" on the archive at `archivePath`,
 // for the deadline screen (caller code "Scadenzario").
 void showDeadlineSearch(QWidget* parent, const QString& archivePath);
+
+// Where the lists and the search hand the deadline chosen by a double-click:
+// each dialog with the deadline screen's caller code "Scadenzario".
+QList<SearchHandBack::Route> deadlineScreenRoutes();
 
 // The imminent deadlines (today's year), those of the day or of the month of
 // `date`, or the whole archive of `date`'s year.

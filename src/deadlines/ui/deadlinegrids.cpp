@@ -5,25 +5,28 @@
 
 #include "app/ui/formkit.h"
 #include "app/ui/services.h"
-#include "output/ui/exportflow.h"
 #include "output/ui/gridwindow.h"
 
-#include <QAbstractTableModel>
-#include <QApplication>
 #include <QDialog>
-#include <QTableView>
-#include <QToolButton>
 
 #include <functional>
 
 namespace {
 
+QStringList titles(const QList<deadlines::GridColumn>& columns)
+{
+    QStringList t;
+    for (const auto& c : columns)
+        t << c.title;
+    return t;
+}
+
 // The rows of a grid as a table model: column 0 the number, 1 to 19 the
 // fields, 20 the sort key of the period lists.
-class DeadlineGridModel : public QAbstractTableModel {
+class DeadlineGridModel : public GridModel {
 public:
     DeadlineGridModel(deadlines::Period period, QObject* parent)
-        : QAbstractTableModel(parent), m_columns(deadlines::gridColumns(period))
+        : GridModel(titles(deadlines::gridColumns(period)), parent), m_columns(deadlines::gridColumns(period))
     {
     }
 
@@ -37,35 +40,16 @@ public:
     const QList<deadlines::GridColumn>& columns() const { return m_columns; }
 
     int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : m_rows.size(); }
-    int columnCount(const QModelIndex& parent = {}) const override
+
+protected:
+    QString cell(int r, int c) const override
     {
-        return parent.isValid() ? 0 : m_columns.size();
-    }
-    QVariant data(const QModelIndex& index, int role) const override
-    {
-        if (!index.isValid())
-            return {};
-        if (role == Qt::TextAlignmentRole && index.column() == 0)
-            return int(Qt::AlignRight | Qt::AlignVCenter);
-        if (role != Qt::DisplayRole)
-            return {};
-        const deadlines::Row& row = m_rows.at(index.row());
-        const int c = index.column();
+        const deadlines::Row& row = m_rows.at(r);
         if (c == 0)
             return QString::number(row.number);
         if (c <= deadlines::kFieldColumns)
             return row.cells.value(c - 1);
         return row.key;
-    }
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
-    {
-        if (orientation != Qt::Horizontal || section < 0 || section >= m_columns.size())
-            return QAbstractTableModel::headerData(section, orientation, role);
-        if (role == Qt::DisplayRole)
-            return m_columns.at(section).title;
-        if (role == Qt::TextAlignmentRole)
-            return int((section == 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-        return {};
     }
 
 private:
@@ -99,51 +83,29 @@ using RowSource = std::function<QList<deadlines::Row>(deadlines::Failure*)>;
 }  // namespace
 
 // A grid of deadlines filled when first shown, with its export.
-class TfrmExpScadenze : public QDialog {
+class TfrmExpScadenze : public GridExportWindow {
     Q_OBJECT
 public:
     TfrmExpScadenze(QWidget* parent, deadlines::Period period, RowSource source)
-        : QDialog(parent), m_period(period), m_source(std::move(source))
+        : GridExportWindow(parent, QLatin1String(deadlines::exportFile(period).fileName)), m_period(period),
+          m_source(std::move(source))
     {
         const GridWindowName& names = GridWindows[int(period)];
         setObjectName(QLatin1String(names.name));
         m_model = new DeadlineGridModel(period, this);
-        const GridWindow w = buildGridWindow(
-            this, QLatin1String(names.caption), m_model, widths(m_model->columns()),
-            period == deadlines::Period::Archive ? QStringLiteral("expscadenzario") : QStringLiteral("scadenze"));
-        connect(w.cmdEsporta, &QToolButton::clicked, this, &TfrmExpScadenze::cmdEsportaClick);
+        layOut(QLatin1String(names.caption), m_model, widths(m_model->columns()),
+               period == deadlines::Period::Archive ? QStringLiteral("expscadenzario") : QStringLiteral("scadenze"));
         resize(1200, 600);
     }
 
-public slots:
-    void cmdEsportaClick()
-    {
-        ExportFlow::runWith(this, QLatin1String(deadlines::exportFile(m_period).fileName), [this] {
-            // A grid that stopped short is not written over an earlier export.
-            if (m_failure)
-                throw *m_failure;
-            return deadlines::writeExport(m_period, m_model->rows());
-        });
-    }
-
 protected:
-    void showEvent(QShowEvent* event) override
-    {
-        QDialog::showEvent(event);
-        if (m_loaded)
-            return;
-        m_loaded = true;
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        m_model->setRows(m_source(&m_failure));
-        QApplication::restoreOverrideCursor();
-    }
+    void fillGrid(std::optional<ArchiveError>& failure) override { m_model->setRows(m_source(&failure)); }
+    bool writeExport() override { return deadlines::writeExport(m_period, m_model->rows()); }
 
 private:
     deadlines::Period m_period;
     RowSource m_source;
     DeadlineGridModel* m_model;
-    bool m_loaded = false;
-    deadlines::Failure m_failure;
 };
 
 namespace {

@@ -3,9 +3,9 @@
 
 #include "deadlines/ui/deadlinedialogs.h"
 
-#include "app/ui/formbinding.h"
 #include "app/ui/formkit.h"
 #include "app/ui/services.h"
+#include "output/searchhandback.h"
 #include "output/ui/searchdialog.h"
 #include "storage/archiveerror.h"
 
@@ -15,22 +15,16 @@
 
 namespace {
 
-const QString ScreenName = QStringLiteral("frmScadenzario");
+// The caller code of the deadline screen: the only one a deadline is handed to.
+const QString ScreenKey = QStringLiteral("Scadenzario");
 
-// Loads the last deadline giving `line` into the deadline screen, with its
-// position; nothing when the screen is missing, no record gives the line or
-// the archive cannot be read.
-void loadIntoScreen(const QString& archivePath, const QString& line)
+// Hands the last deadline giving `line` to the screen of `route`; nothing
+// when no record gives the line or the archive cannot be read.
+void handBackDeadline(const SearchHandBack::Route& route, const QString& archivePath, const QString& line)
 {
-    auto* position = windowControl<QLabel>(ScreenName, QStringLiteral("lblPosizione"));
-    if (!position)
-        return;
     try {
-        const auto found = deadlines::lastRecordOfLine(archivePath, line);
-        if (!found)
-            return;
-        FormBinding::fill(position->window(), found->record);
-        position->setText(QString::number(found->position));
+        if (const auto found = deadlines::lastRecordOfLine(archivePath, line))
+            SearchHandBack::deliver(route, found->position, found->record);
     } catch (const ArchiveError&) {
     }
 }
@@ -109,7 +103,7 @@ protected:
         // An archive that cannot be read whole lists what was read before.
         return deadlines::statusLines(m_path, m_status);
     }
-    void handBack(const ResultLine& line) override { loadIntoScreen(m_path, line.text); }
+    void handBack(const ResultLine& line) override { handBackDeadline({objectName(), ScreenKey}, m_path, line.text); }
 
 private:
     QString m_path;
@@ -137,6 +131,8 @@ SearchDialog::Setup searchSetup()
 
 }  // namespace
 
+constexpr const char* SearchName = "frmTrovaScadenzario";
+
 // " Trova scadenze pagamenti in archivio": deadlines found by up to ten
 // fields; a double-click loads one into the deadline screen.
 class TfrmTrovaScadenzario : public SearchDialog {
@@ -145,7 +141,7 @@ public:
     TfrmTrovaScadenzario(QWidget* parent, const QString& archivePath)
         : SearchDialog(searchSetup(), parent), m_path(archivePath)
     {
-        setObjectName(QStringLiteral("frmTrovaScadenzario"));
+        setObjectName(QLatin1String(SearchName));
     }
 
 protected:
@@ -158,13 +154,20 @@ protected:
     }
     void handBack(const ResultLine& line) override
     {
-        if (callerKey().trimmed() == QLatin1String("Scadenzario"))
-            loadIntoScreen(m_path, line.text);
+        handBackDeadline({objectName(), callerKey().trimmed()}, m_path, line.text);
     }
 
 private:
     QString m_path;
 };
+
+QList<SearchHandBack::Route> deadlineScreenRoutes()
+{
+    QList<SearchHandBack::Route> routes{{QLatin1String(SearchName), ScreenKey}};
+    for (const StatusWindow& w : StatusWindows)
+        routes.push_back({QLatin1String(w.name), ScreenKey});
+    return routes;
+}
 
 void showStatusList(QWidget* parent, const QString& archivePath, deadlines::Status status)
 {
@@ -175,7 +178,7 @@ void showStatusList(QWidget* parent, const QString& archivePath, deadlines::Stat
 void showDeadlineSearch(QWidget* parent, const QString& archivePath)
 {
     TfrmTrovaScadenzario dialog(parent, archivePath);
-    dialog.setCallerKey(QStringLiteral("Scadenzario"));
+    dialog.setCallerKey(ScreenKey);
     Ui::runModal(dialog);
 }
 

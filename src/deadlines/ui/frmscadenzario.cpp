@@ -116,11 +116,7 @@ TfrmScadenzario::TfrmScadenzario(QWidget* parent)
     : QWidget(parent), m_browser(QString(), deadlines::recordLayout())
 {
     prepareWindow(this, Caption);
-    setStyleSheet(QStringLiteral(
-        "QGroupBox { font: bold 10pt 'Arial'; color: #1F4E79; border: 1px solid #CFD8E3; border-radius: 6px;"
-        "  margin-top: 10px; padding: 10px 8px 6px 8px; background: #F8FAFC; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }"
-        "QLabel, QCheckBox { font: 9pt 'Verdana'; }"));
+    setStyleSheet(dataScreenStyle());
     m_browser.setInsertedText(deadlines::ScreenText::RecordSaved);
 
     lblFile = new QLabel(this);
@@ -297,20 +293,13 @@ QWidget* TfrmScadenzario::buildWorkPanel()
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panContainer"));
 
-    lblPosizione = new QLabel(panel);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setMinimumWidth(64);
-    lblPosizione->setStyleSheet(QStringLiteral("font: bold 14pt 'Arial'; color: #1F4E79;"));
+    lblPosizione = positionLabel(panel);
     for (const char* holder : {"lblData", "lblOra"}) {
         auto* l = new QLabel(panel);
         l->setObjectName(QLatin1String(holder));
         l->hide();
     }
-    panInfo = new QLabel(ReadyText, panel);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setStyleSheet(QStringLiteral("background: white; border-top: 1px solid #CFD8E3; padding: 4px 10px;"
-                                          "font: 12pt 'Tahoma';"));
+    panInfo = hintBarLabel(ReadyText, panel);
     QWidget* toolbar = buildToolbar();
 
     // When: the due date, the appointment's time and the notice.
@@ -397,12 +386,7 @@ QWidget* TfrmScadenzario::buildWorkPanel()
     body->addWidget(notes);
     body->addStretch();
 
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(toolbar);
-    layout->addLayout(body, 1);
-    layout->addWidget(panInfo);
+    stackScreen(panel, toolbar, body, panInfo);
     return panel;
 }
 
@@ -552,14 +536,14 @@ void TfrmScadenzario::btnApriClick()
 void TfrmScadenzario::cmdDuplicaClick()
 {
     if (!m_browser.position()) {
-        Ui::warning(this, deadlines::ScreenText::DuplicateNeedsStored);
+        Ui::warning(this, BrowseText::DuplicateNeedsStored);
         return;
     }
     if (!browse->copyAsNew())
         return;
     clearDateAndTime();
     focusField(QStringLiteral("Giorno"));
-    Ui::information(this, deadlines::ScreenText::DuplicateReady);
+    Ui::information(this, BrowseText::DuplicateReady);
 }
 
 void TfrmScadenzario::impPagClick()
@@ -690,12 +674,16 @@ bool TfrmScadenzario::eventFilter(QObject* watched, QEvent* event)
 
 void registerDeadlineSearchReceivers()
 {
-    SearchHandBack::registerReceiver(QStringLiteral("scadenzario"), [](int, const Record& member) {
-        if (frmScadenzario)
-            frmScadenzario->importPayer(member);
-    });
-    SearchHandBack::registerReceiver(QStringLiteral("Scadenzario"), [](int position, const Record&) {
-        if (frmScadenzario)
-            frmScadenzario->browse->showAt(position);
-    });
+    SearchHandBack::registerReceiver(TfrmTrovaAnagrafica::route(QStringLiteral("scadenzario")),
+                                     [](int, const Record& member) {
+                                         if (frmScadenzario)
+                                             frmScadenzario->importPayer(member);
+                                     });
+    // A deadline picked in the screen's lists and search becomes the current
+    // record, as if browsed to: a save then overwrites it.
+    for (const SearchHandBack::Route& route : deadlineScreenRoutes())
+        SearchHandBack::registerReceiver(route, [](int position, const Record&) {
+            if (frmScadenzario)
+                frmScadenzario->browse->showAt(position);
+        });
 }

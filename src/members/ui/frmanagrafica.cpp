@@ -114,12 +114,7 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent)
     : QWidget(parent), m_browser(AppDir::filePath(QLatin1String(members::kFileName)), members::recordLayout())
 {
     prepareWindow(this, QStringLiteral(" Norvalis 2.0 - Archivio Soci"));
-    setStyleSheet(QStringLiteral(
-        "QGroupBox { font: bold 10pt 'Arial'; color: #1F4E79; border: 1px solid #CFD8E3; border-radius: 6px;"
-        "  margin-top: 10px; padding: 10px 8px 6px 8px; background: #F8FAFC; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }"
-        "QLabel { font: 9pt 'Verdana'; }"
-        "QLineEdit[readOnly=\"true\"] { background: #FFFDF0; }"));
+    setStyleSheet(dataScreenStyle() + QStringLiteral("QLineEdit[readOnly=\"true\"] { background: #FFFDF0; }"));
 
     // The hidden holders of the attachments.
     for (const char* holder : {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"}) {
@@ -161,17 +156,8 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent)
     besideField("Email", {smallButton("cmdEmail", "email", "Scrivi una e-mail al socio", this), btnEmail});
     besideField("Preavviso", {chkAnnullata});
 
-    lblPosizione = new QLabel(this);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setMinimumWidth(64);
-    lblPosizione->setStyleSheet(QStringLiteral("font: bold 14pt 'Arial'; color: #1F4E79;"));
-
-    panInfo = new QLabel(ReadyText, this);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setFont(QFont(QStringLiteral("Tahoma"), 12));
-    panInfo->setStyleSheet(QStringLiteral("background: white; border-top: 1px solid #CFD8E3; padding: 4px 10px;"
-                                          "font: 12pt 'Tahoma';"));
+    lblPosizione = positionLabel(this);
+    panInfo = hintBarLabel(ReadyText, this);
 
     auto* left = new QVBoxLayout;
     left->setSpacing(8);
@@ -193,16 +179,11 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent)
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(buildToolbar());
     auto* body = new QVBoxLayout;
     body->setContentsMargins(14, 8, 14, 8);
     body->addLayout(grid);
     body->addStretch();
-    layout->addLayout(body, 1);
-    layout->addWidget(panInfo);
+    stackScreen(this, buildToolbar(), body, panInfo);
 
     FormBinding::applyMaxLengths(this, members::recordLayout());
     EnterChain::install(this, EnterChainOrder);

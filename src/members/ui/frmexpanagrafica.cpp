@@ -1,21 +1,26 @@
 #include "members/ui/frmexpanagrafica.h"
 
 #include "app/ui/formkit.h"
-#include "app/ui/frmguida.h"
 #include "app/ui/services.h"
 #include "members/memberrecord.h"
-#include "output/ui/exportflow.h"
-#include "output/ui/gridwindow.h"
 #include "storage/appdir.h"
 
-#include <QApplication>
-#include <QFrame>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
 #include <QTableView>
 #include <QToolButton>
-#include <QVBoxLayout>
+
+namespace {
+
+QStringList titles()
+{
+    QStringList t;
+    for (const auto& column : members::gridColumns())
+        t << QString::fromUtf8(column.title);
+    return t;
+}
+
+}  // namespace
+
+MemberGridModel::MemberGridModel(QObject* parent) : GridModel(titles(), parent) {}
 
 void MemberGridModel::setRows(members::MemberRows rows)
 {
@@ -29,74 +34,31 @@ int MemberGridModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : m_rows.count();
 }
 
-int MemberGridModel::columnCount(const QModelIndex& parent) const
+QString MemberGridModel::cell(int row, int column) const
 {
-    return parent.isValid() ? 0 : members::kGridColumnCount;
+    return m_rows.cell(row, column);
 }
 
-QVariant MemberGridModel::data(const QModelIndex& index, int role) const
-{
-    if (!index.isValid())
-        return {};
-    if (role == Qt::DisplayRole)
-        return m_rows.cell(index.row(), index.column());
-    if (role == Qt::TextAlignmentRole && index.column() == 0)
-        return int(Qt::AlignRight | Qt::AlignVCenter);
-    return {};
-}
-
-QVariant MemberGridModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || section < 0 || section >= members::kGridColumnCount)
-        return QAbstractTableModel::headerData(section, orientation, role);
-    if (role == Qt::DisplayRole)
-        return QString::fromUtf8(members::gridColumns().at(section).title);
-    if (role == Qt::TextAlignmentRole)  // the number column's title over its right-aligned numbers
-        return int((section == 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-    return {};
-}
-
-TfrmExpAnagrafica::TfrmExpAnagrafica(QWidget* parent) : QDialog(parent)
+TfrmExpAnagrafica::TfrmExpAnagrafica(QWidget* parent)
+    : GridExportWindow(parent, QLatin1String(members::kExportFileName))
 {
     model = new MemberGridModel(this);
     QList<int> widths;
     for (const auto& column : members::gridColumns())
         widths << column.width;
-    const GridWindow w = buildGridWindow(this, QStringLiteral(" Esporta archivio anagrafico dei Soci in Microsoft Excel"),
-                                         model, widths, QStringLiteral("expanagrafica"));
-    grdRecords = w.grid;
-    cmdEsporta = w.cmdEsporta;
-    cmdGuida = w.cmdGuida;
-    cmdEsci = w.cmdEsci;
-    panInfo = w.panInfo;
-    m_hints = w.hints;
-    connect(cmdEsporta, &QToolButton::clicked, this, &TfrmExpAnagrafica::cmdEsportaClick);
+    layOut(QStringLiteral(" Esporta archivio anagrafico dei Soci in Microsoft Excel"), model, widths,
+           QStringLiteral("expanagrafica"));
 }
 
-void TfrmExpAnagrafica::loadRecords()
+void TfrmExpAnagrafica::fillGrid(std::optional<ArchiveError>& failure)
 {
-    m_loaded = true;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_loadFailure.reset();
-    model->setRows(members::loadRows(AppDir::filePath(QLatin1String(members::kFileName)), &m_loadFailure));
-    QApplication::restoreOverrideCursor();
+    model->setRows(members::loadRows(AppDir::filePath(QLatin1String(members::kFileName)), &failure));
 }
 
-void TfrmExpAnagrafica::cmdEsportaClick()
+bool TfrmExpAnagrafica::writeExport()
 {
-    ExportFlow::run(this, QLatin1String(members::kExportFileName), [this] {
-        // A grid that could not be filled whole is not written over an earlier export.
-        if (m_loadFailure)
-            throw *m_loadFailure;
-        return members::exportTable(model->rows());
-    });
-}
-
-void TfrmExpAnagrafica::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!m_loaded)
-        loadRecords();
+    return Spreadsheet::writeFile(AppDir::filePath(QLatin1String(members::kExportFileName)),
+                                  members::exportTable(model->rows()));
 }
 
 void showMemberExport(QWidget* owner)

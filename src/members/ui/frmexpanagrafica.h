@@ -3,60 +3,39 @@
 // included, in a read-only grid, and the button that writes it to Tesserati.xls.
 
 #include "members/memberexport.h"
+#include "output/ui/gridwindow.h"
 
-#include <QAbstractTableModel>
-#include <QDialog>
-
-class HintBar;
-class QLabel;
-class QTableView;
-class QToolButton;
 
 // The grid's rows as a table model: the cells are made when the view asks for
 // them, so a hundred thousand members open at once.
-class MemberGridModel : public QAbstractTableModel {
+class MemberGridModel : public GridModel {
     Q_OBJECT
 public:
-    explicit MemberGridModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+    explicit MemberGridModel(QObject* parent = nullptr);
 
     void setRows(members::MemberRows rows);
     const members::MemberRows& rows() const { return m_rows; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+protected:
+    QString cell(int row, int column) const override;
 
 private:
     members::MemberRows m_rows;
 };
 
-class TfrmExpAnagrafica : public QDialog {
+class TfrmExpAnagrafica : public GridExportWindow {
     Q_OBJECT
 public:
     explicit TfrmExpAnagrafica(QWidget* parent = nullptr);
 
-    QTableView* grdRecords;
     MemberGridModel* model;
-    QToolButton* cmdEsporta;
-    QToolButton* cmdGuida;
-    QToolButton* cmdEsci;
-    QLabel* panInfo;
-
-    // Fills the grid from Tesserati.pro; done once, when the window is first
-    // shown. A file failure stops it silently; the export then reports it.
-    void loadRecords();
-
-public slots:
-    void cmdEsportaClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    HintBar* m_hints = nullptr;
-    bool m_loaded = false;
-    std::optional<ArchiveError> m_loadFailure;  // why the grid stopped short
+    // From Tesserati.pro, once, when the window is first shown.
+    void fillGrid(std::optional<ArchiveError>& failure) override;
+    bool writeExport() override;
 };
 
 // Opens the export window modally over `owner` and discards it when it closes.

@@ -34,13 +34,20 @@ SearchDialog::Setup memberSearchSetup()
     return s;
 }
 
+const QString DialogName = QStringLiteral("frmTrovaAnagrafica");
+
 }  // namespace
 
 TfrmTrovaAnagrafica::TfrmTrovaAnagrafica(QWidget* parent) : SearchDialog(memberSearchSetup(), parent)
 {
-    setObjectName(QStringLiteral("frmTrovaAnagrafica"));
+    setObjectName(DialogName);
     for (const char* field : members::kSearchFields)
         criterion(QLatin1String(field))->setMaxLength(250);
+}
+
+SearchHandBack::Route TfrmTrovaAnagrafica::route(const QString& callerKey)
+{
+    return {DialogName, callerKey};
 }
 
 void TfrmTrovaAnagrafica::open(QWidget* caller, const QString& callerKey)
@@ -68,14 +75,14 @@ void handBackMember(const QString& callerKey, int position)
     try {
         const Record record =
             Archive(AppDir::filePath(QLatin1String(members::kFileName)), members::recordLayout()).read(position);
-        SearchHandBack::deliver(callerKey, position, record);
+        SearchHandBack::deliver(TfrmTrovaAnagrafica::route(callerKey), position, record);
     } catch (const ArchiveError&) {
     }
 }
 
 void registerMemberSearchReceivers()
 {
-    SearchHandBack::registerReceiver(QStringLiteral("anagrafica"), [](int position, const Record&) {
+    SearchHandBack::registerReceiver(TfrmTrovaAnagrafica::route(QStringLiteral("anagrafica")), [](int position, const Record&) {
         if (frmAnagrafica)
             frmAnagrafica->browse->showAt(position);
     });

@@ -2,6 +2,7 @@
 // " Trova Soci in archivio": member records found by one or more of ten
 // fields; a double-click hands the record to the screen of the caller key.
 
+#include "output/searchhandback.h"
 #include "output/ui/searchdialog.h"
 
 class TfrmTrovaAnagrafica : public SearchDialog {
@@ -11,6 +12,9 @@ public:
 
     // Creates the dialog for `callerKey`, shows it modally and discards it.
     static void open(QWidget* caller, const QString& callerKey);
+    // Where a member picked for `callerKey` goes: the member search's own
+    // routes, which the renewal list shares.
+    static SearchHandBack::Route route(const QString& callerKey);
 
 protected:
     QList<ResultLine> findLines(const QList<RecordFilter::Term>& typed) override;

@@ -4,6 +4,7 @@
 #include "app/ui/frmguida.h"
 #include "output/ui/exportflow.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFrame>
 #include <QHeaderView>
@@ -18,6 +19,35 @@ const QString ReadyText = QStringLiteral("Esportazione archivio in Microsoft Exc
 constexpr int RowHeight = 21;
 
 }  // namespace
+
+GridModel::GridModel(QStringList titles, QObject* parent) : QAbstractTableModel(parent), m_titles(std::move(titles)) {}
+
+int GridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_titles.size());
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    if (role == Qt::DisplayRole)
+        return cell(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole && index.column() == 0)
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_titles.size())
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::DisplayRole)
+        return m_titles.at(section);
+    if (role == Qt::TextAlignmentRole)
+        return int((section == 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    return {};
+}
 
 GridWindow buildGridWindow(QDialog* window, const QString& caption, QAbstractItemModel* model,
                            const QList<int>& widths, const QString& helpTopic)
@@ -53,20 +83,12 @@ GridWindow buildGridWindow(QDialog* window, const QString& caption, QAbstractIte
     for (int c = 0; c < widths.size(); ++c)
         w.grid->setColumnWidth(c, widths.at(c));
 
-    w.panInfo = new QLabel(ReadyText, window);
-    w.panInfo->setObjectName(QStringLiteral("panInfo"));
-    w.panInfo->setStyleSheet(QStringLiteral("background: white; border-top: 1px solid #CFD8E3; padding: 4px 10px;"
-                                            "font: 12pt 'Tahoma';"));
+    w.panInfo = hintBarLabel(ReadyText, window);
 
-    auto* layout = new QVBoxLayout(window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(bar.frame());
     auto* body = new QVBoxLayout;
     body->setContentsMargins(8, 8, 8, 8);
     body->addWidget(w.grid);
-    layout->addLayout(body, 1);
-    layout->addWidget(w.panInfo);
+    stackScreen(window, bar.frame(), body, w.panInfo);
     window->resize(1000, 600);
 
     w.hints = new HintBar(w.panInfo, window);
@@ -79,4 +101,41 @@ GridWindow buildGridWindow(QDialog* window, const QString& caption, QAbstractIte
     QObject::connect(w.cmdGuida, &QToolButton::clicked, window, [window, helpTopic] { showHelp(window, helpTopic); });
     QObject::connect(w.cmdEsci, &QToolButton::clicked, window, &QDialog::reject);
     return w;
+}
+
+GridExportWindow::GridExportWindow(QWidget* parent, QString exportFile)
+    : QDialog(parent), m_exportFile(std::move(exportFile))
+{
+}
+
+void GridExportWindow::layOut(const QString& caption, QAbstractItemModel* model, const QList<int>& widths,
+                              const QString& helpTopic)
+{
+    const GridWindow w = buildGridWindow(this, caption, model, widths, helpTopic);
+    grdRecords = w.grid;
+    cmdEsporta = w.cmdEsporta;
+    cmdGuida = w.cmdGuida;
+    cmdEsci = w.cmdEsci;
+    panInfo = w.panInfo;
+    connect(cmdEsporta, &QToolButton::clicked, this, &GridExportWindow::cmdEsportaClick);
+}
+
+void GridExportWindow::cmdEsportaClick()
+{
+    ExportFlow::runWith(this, m_exportFile, [this] {
+        if (m_failure)
+            throw *m_failure;
+        return writeExport();
+    });
+}
+
+void GridExportWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_filled)
+        return;
+    m_filled = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    fillGrid(m_failure);
+    QApplication::restoreOverrideCursor();
 }
