@@ -66,9 +66,6 @@ if [ "$mode" = run ]; then
 fi
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2 --timeout 300
 
-# The same suite, and the fuzz targets, under the sanitizers: still being
-# brought up, so only on request (NORVALIS_SANITIZE_TESTS=1) for now.
-if [ "${NORVALIS_SANITIZE_TESTS:-0}" = 1 ]; then
-    CC=clang CXX=clang++ compile build-asan -DCMAKE_BUILD_TYPE=Sanitize -DNORVALIS_SANITIZE=ON
-    QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j2 --timeout 300
-fi
+# The same suite, and the fuzz targets, under the sanitizers.
+CC=clang CXX=clang++ compile build-asan -DCMAKE_BUILD_TYPE=Sanitize -DNORVALIS_SANITIZE=ON
+QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j2 --timeout 300
