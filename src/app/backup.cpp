@@ -5,6 +5,7 @@
 #include "cards/cardsettings.h"
 #include "members/attachments.h"
 #include "storage/appdir.h"
+#include "storage/journal.h"
 #include "storage/safefile.h"
 
 #include <quazip.h>
@@ -58,12 +59,27 @@ bool isPhoto(const QString& name)
     return digits.match(name).hasMatch();
 }
 
+bool isArchive(const QString& name)
+{
+    static const QRegularExpression archive(QStringLiteral("\\.(pro|sca|ore|set)$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return archive.match(name).hasMatch();
+}
+
+// The journal of a write a program did not finish belongs with its archive:
+// kept, the next open of the archive finishes the write; left beside an
+// archive put back from a backup, it would write into that archive a record
+// from after the backup.
+bool isJournal(const QString& name)
+{
+    const QString suffix = Journal::pathFor(QString());
+    return name.endsWith(suffix) && isArchive(name.chopped(suffix.size()));
+}
+
 bool isTopLevelDataFile(const QString& name)
 {
-    static const QRegularExpression archiveOrIni(QStringLiteral("\\.(pro|sca|ore|set|ini)$"),
-                                                 QRegularExpression::CaseInsensitiveOption);
-    return archiveOrIni.match(name).hasMatch() || name == QLatin1String(PasswordFile::FileName)
-           || name == Cards::LogoFileName || isPhoto(name);
+    return isArchive(name) || isJournal(name) || name.endsWith(QLatin1String(".ini"), Qt::CaseInsensitive)
+           || name == QLatin1String(PasswordFile::FileName) || name == Cards::LogoFileName || isPhoto(name);
 }
 
 bool isPicture(const QString& name)

@@ -19,9 +19,10 @@ inline constexpr const char* FolderName = "Backup";
 inline constexpr int KeptDailyBackups = 30;
 
 // Whether `relativePath` (relative to the data folder, separated by '/')
-// names a file a backup holds: an archive (*.pro, *.sca, *.ore, *.set), an
-// INI file, the password file, a member's photo ("12.jpg"), the logo, or a
-// file under Documenti_Allegati. Every part of the path must be a plain
+// names a file a backup holds: an archive (*.pro, *.sca, *.ore, *.set) and
+// the journal of a write left unfinished beside it, an INI file, the
+// password file, a member's photo ("12.jpg"), the logo, or a file under
+// Documenti_Allegati. Every part of the path must be a plain
 // name: no "..", no drive, no '\\', no control character.
 bool isDataFile(const QString& relativePath);
 // The data files in the data folder, as relative paths, sorted.

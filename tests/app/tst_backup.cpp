@@ -5,7 +5,10 @@
 #include "app/backup.h"
 #include "app/dates.h"
 #include "app/datafolderfixture.h"
+#include "members/memberrecord.h"
 #include "storage/appdir.h"
+#include "storage/archive.h"
+#include "storage/journal.h"
 #include "storage/safefile.h"
 
 #include <quazip.h>
@@ -69,6 +72,11 @@ QStringList names(const QList<Entry>& entries)
     for (const Entry& e : entries)
         out << e.name;
     return out;
+}
+
+QString membersPath()
+{
+    return AppDir::filePath(QLatin1String(members::kFileName));
 }
 
 // The daily backups in Backup/, by name.
@@ -135,6 +143,9 @@ private slots:
         QVERIFY(putFile(data(), QStringLiteral("2026.sca"), QByteArray(1368, 'y')));
         QVERIFY(putFile(data(), QStringLiteral("Scadenzario_Pagamenti.xls"), "export"));
         QVERIFY(QFile::remove(data() + QStringLiteral("/12.jpg")));
+        // And a save cut short by a crash, its journal still beside the archive.
+        QVERIFY(putFile(data(), QStringLiteral("Tesserati.pro.journal"),
+                        Journal::encode(0, QByteArray(members::kRecordSize, 'j'))));
         const FolderState changed = folderState(data());
 
         Clock::set(QDateTime(QDate(2025, 3, 7), QTime(10, 15, 0)));
@@ -142,12 +153,15 @@ private slots:
         QString error;
         QVERIFY2(Backup::restore(zip, &restored, &error), qPrintable(error));
         QCOMPARE(restored.files, fixtureDataFiles().size());
-        QCOMPARE(restored.removed, 2);  // 13.jpg and 2026.sca
+        QCOMPARE(restored.removed, 3);  // 13.jpg, 2026.sca and the journal
 
         const FolderState after = folderState(data());
         QCOMPARE(contents(after, fixtureDataFiles()), contents(before, fixtureDataFiles()));
         QVERIFY(!after.contains(QStringLiteral("13.jpg")));
         QVERIFY(!after.contains(QStringLiteral("2026.sca")));
+        // The journal from after the backup does not write into the restored archive.
+        ArchiveFile(membersPath(), members::recordLayout(), ArchiveFile::Mode::ReadOnly).close();
+        QCOMPARE(fileContent(membersPath()), before.value(QStringLiteral("Tesserati.pro")).content);
         // What is not data is left alone: the new export stays.
         QCOMPARE(after.value(QStringLiteral("Scadenzario_Pagamenti.xls")).content, QByteArray("export"));
 
@@ -159,10 +173,29 @@ private slots:
             saved.insert(e.name, e.data);
         QStringList changedData = Backup::dataFiles();
         changedData.removeOne(QStringLiteral("12.jpg"));
-        changedData << QStringLiteral("13.jpg") << QStringLiteral("2026.sca");
+        changedData << QStringLiteral("13.jpg") << QStringLiteral("2026.sca") << QStringLiteral("Tesserati.pro.journal");
         changedData.sort();
         QCOMPARE(saved.keys(), changedData);
         QCOMPARE(saved, contents(changed, changedData));
+    }
+
+    void anUnfinishedWriteComesBackWithItsArchive()
+    {
+        const QByteArray record(members::kRecordSize, 'n');
+        QVERIFY(putFile(data(), QStringLiteral("Tesserati.pro.journal"), Journal::encode(0, record)));
+        const QString zip = outside(QStringLiteral("copia.zip"));
+        QVERIFY(Backup::write(zip));
+        QVERIFY(names(zipEntries(zip)).contains(QStringLiteral("Tesserati.pro.journal")));
+
+        // The write is finished, then the archive changes again.
+        ArchiveFile(membersPath(), members::recordLayout(), ArchiveFile::Mode::ReadOnly).close();
+        QVERIFY(!QFile::exists(membersPath() + QStringLiteral(".journal")));
+        QVERIFY(putFile(data(), QStringLiteral("Tesserati.pro"), QByteArray(members::kRecordSize * 2, 'x')));
+
+        QString error;
+        QVERIFY2(Backup::restore(zip, nullptr, &error), qPrintable(error));
+        ArchiveFile archive(membersPath(), members::recordLayout(), ArchiveFile::Mode::ReadOnly);
+        QCOMPARE(archive.read().bytes(), record);
     }
 
     void refusedZipsTouchNothing_data()
