@@ -385,6 +385,64 @@ QList<Topic> buildTable()
             "fogli di calcolo il sistema non permette di riscriverlo: chiuderlo e ripetere l'esportazione.",
         }),
 
+        make("turni", "Applicazione Calendario Turni.", {
+            "Il Calendario Turni organizza i turni di lavoro in due ambienti: le tabelle giornaliere, una per "
+            "ogni giorno e sede, e le tabelle settimanali, una per ogni settimana. Si entra in uno dei due "
+            "dalla finestra di scelta dell'anno: si scrive l'anno solare con quattro cifre e si preme \"Apri\" "
+            "sotto la voce della programmazione giornaliera o di quella settimanale. Ogni anno ha i propri "
+            "archivi, che il programma crea la prima volta che l'anno viene aperto.",
+
+            "Una tabella giornaliera ha un nome che la identifica, la data a cui si riferisce, il periodo di "
+            "validità degli orari, la sede operativa, le disposizioni organizzative, dodici fasce orarie e le "
+            "annotazioni. Per ogni fascia si indicano l'ora di inizio (DALLE ORE), l'ora di fine (ALLE ORE), i "
+            "turnisti e l'attività da svolgere. Il tasto Invio porta da un campo al successivo.",
+
+            "La data non si scrive: premendo un tasto qualsiasi nel campo \"Data:\", oppure il pulsante del "
+            "calendario alla sua destra, si apre il calendario da cui sceglierla; i tasti Canc e Backspace la "
+            "cancellano. Per salvare una tabella sono necessari il nome e la data.",
+
+            "Il pulsante \"Nuovo\" prepara una scheda vuota; \"Salva\" inserisce in archivio una scheda nuova "
+            "oppure salva le modifiche di quella mostrata, il cui numero compare tra le frecce di "
+            "scorrimento. Le frecce mostrano la prima, la precedente, la successiva e l'ultima tabella "
+            "dell'anno. \"Duplica\" trasforma la tabella mostrata in una copia nuova, senza i file allegati, "
+            "da modificare e salvare come nuova tabella, per esempio per il giorno seguente.",
+
+            "Il pulsante alla destra del nome importa uno schema dall'archivio degli orari (area IMPOSTAZIONE "
+            "ORARI): nome, periodo, sede, disposizioni, annotazioni e le dodici fasce con le attività prendono "
+            "il posto di quelli mostrati, mentre data, turnisti e allegati restano come sono. Il pulsante alla "
+            "destra di ogni riga dei turnisti apre la ricerca dei soci: con un doppio clic sul socio scelto il "
+            "suo nome si aggiunge alla riga. Importando più soci nella stessa riga i nomi si susseguono separati "
+            "da una virgola; una riga contiene al massimo 120 caratteri.",
+
+            "\"Trova\" cerca le tabelle dell'anno per nome, data (per esempio /03/ trova tutte quelle di marzo), "
+            "sede, disposizioni, turnisti delle prime cinque fasce e annotazioni; un doppio clic su una riga "
+            "dell'elenco riporta la tabella sullo schermo. \"Allega file\" associa alla tabella fino a tre file, "
+            "che si conservano con il salvataggio successivo.",
+
+            "Il pulsante di Excel esporta tutte le tabelle giornaliere dell'anno nel file Turni_Lavoro.xls, con "
+            "le prime dieci fasce di ciascuna. \"Anteprima\" e \"Stampa scheda\" mostrano o stampano la tabella "
+            "com'è sullo schermo, anche se non ancora salvata, su un foglio A4 orizzontale con lo spazio per la "
+            "firma del responsabile.",
+
+            "Le tabelle settimanali hanno la data di inizio e di fine della settimana e, per ognuna delle dodici "
+            "fasce orarie, una casella dei turnisti per ogni giorno dal lunedì alla domenica; anch'esse si "
+            "salvano, si cercano e si stampano su un foglio A4 orizzontale.",
+        }),
+
+        make("expturni", "Esportazione archivio turni di lavoro in Microsoft Excel.", {
+            "Il pulsante \"Esporta\" di questa finestra esporta l'intero archivio annuale delle tabelle dei turni "
+            "giornaliere in un file XLS, che si apre con Microsoft Excel o con qualunque altro programma di fogli "
+            "di calcolo. La tabella mostra tutte le schede dell'anno, nell'ordine in cui sono state registrate, "
+            "con gli orari e i turnisti delle prime dieci fasce orarie di ciascuna.",
+
+            "Dopo l'apertura della tabella si fa clic sull'icona di Excel: il programma chiede conferma, crea "
+            "il file Turni_Lavoro.xls nella cartella del programma e propone di aprirlo subito.",
+
+            "Per conservare il foglio lo si salva poi con un nome qualsiasi, perché ogni esportazione "
+            "sostituisce il file Turni_Lavoro.xls della precedente. Se il file è già aperto nel programma di "
+            "fogli di calcolo il sistema non permette di riscriverlo: chiuderlo e ripetere l'esportazione.",
+        }),
+
         make("password", "Cambia password.", {
             "Questa finestra sostituisce la password di accesso al programma. Si apre con il pulsante "
             "\"Cambia password\" della finestra di accesso, prima di entrare nel programma; quando si "

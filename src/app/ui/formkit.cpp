@@ -180,6 +180,36 @@ bool DigitKeys::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
+PickerKeys::PickerKeys(QLineEdit* field, std::function<void()> open) : QObject(field), m_open(std::move(open)) {}
+
+void PickerKeys::install(QLineEdit* field, std::function<void()> open)
+{
+    field->setReadOnly(true);
+    field->installEventFilter(new PickerKeys(field, std::move(open)));
+}
+
+bool PickerKeys::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        static_cast<QLineEdit*>(watched)->clear();
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+        return false;
+    default:
+        m_open();
+        return true;
+    }
+}
+
 void ListOnly::install(QComboBox* list)
 {
     list->installEventFilter(new ListOnly(list));
@@ -278,13 +308,19 @@ QPixmap picture(const QString& icon, QSize size, Qt::AspectRatioMode mode)
     return pixmap;
 }
 
-ScreenToolbar::ScreenToolbar(QWidget* parent) : m_frame(new QFrame(parent)), m_row(new QHBoxLayout(m_frame))
+QFrame* toolbarBand(QWidget* parent)
 {
-    m_frame->setObjectName(QStringLiteral("panToolbar"));
-    m_frame->setStyleSheet(QStringLiteral(
+    auto* band = new QFrame(parent);
+    band->setObjectName(QStringLiteral("panToolbar"));
+    band->setStyleSheet(QStringLiteral(
         "#panToolbar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFFFF, stop:1 #E8EEF5);"
         "  border-bottom: 2px solid #E8871E; }"
         "QToolButton { font: 8pt 'Verdana'; color: #1F4E79; padding: 2px 4px; }"));
+    return band;
+}
+
+ScreenToolbar::ScreenToolbar(QWidget* parent) : m_frame(toolbarBand(parent)), m_row(new QHBoxLayout(m_frame))
+{
     m_row->setContentsMargins(10, 4, 10, 4);
     m_row->setSpacing(2);
 }

@@ -97,6 +97,23 @@ private:
     QString m_also;
 };
 
+// The keys of a read-only date field that the date picker fills: Backspace
+// and Delete empty it, Tab and the modifier keys pass, any other key (Enter
+// included) opens the picker through `open` and is not typed. Install it
+// after the screen's Enter chain, so that it sees the keys first.
+class PickerKeys : public QObject {
+    Q_OBJECT
+public:
+    static void install(QLineEdit* field, std::function<void()> open);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    PickerKeys(QLineEdit* field, std::function<void()> open);
+    std::function<void()> m_open;
+};
+
 // An editable drop-down the user can only choose from: typed keys are
 // discarded (Enter and Tab pass on, F4 and Alt+Down open the list) and a
 // text that is not exactly one of its items is cleared when the focus leaves.
@@ -134,6 +151,10 @@ protected:
 private:
     void setColour(const char* colour);
 };
+
+// The band of a work screen's toolbar: a light gradient closed by an orange
+// line; its tool buttons in Verdana 8 pt.
+QFrame* toolbarBand(QWidget* parent);
 
 // The picture toolbar at the top of a work screen: buttons with their
 // caption under the icon, on a light band closed by an orange line.

@@ -7,6 +7,7 @@
 #include "app/ui/frmguida.h"
 #include "app/ui/services.h"
 #include "app/ui/windows.h"
+#include "shifts/ui/frmturni.h"
 #include "shifts/shiftrecords.h"
 
 #include <QCloseEvent>
@@ -167,10 +168,14 @@ void TfrmMenuRegistro::btnApriAnnoSetClick()
 void TfrmMenuRegistro::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    // The daily and weekly shift screens are not part of this version yet:
-    // every route leads back to the main menu until they are.
-    if (frmAvvio)
+    // The weekly shift screen is not part of this version yet: its route
+    // leads back to the main menu until it is.
+    if (lblMemory->text() == QLatin1String("registro") && frmTurni) {
+        frmTurni->setArchive(m_archive, m_caption);
+        frmTurni->show();
+    } else if (frmAvvio) {
         frmAvvio->show();
+    }
 }
 
 bool TfrmMenuRegistro::eventFilter(QObject* watched, QEvent* event)

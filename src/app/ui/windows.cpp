@@ -26,6 +26,10 @@
 #include "members/ui/frmsospesi.h"
 #include "members/ui/frmtrovaanagrafica.h"
 #include "output/ui/frmanteprima.h"
+#include "shifts/ui/frmexpturni.h"
+#include "shifts/ui/frmstampaturno.h"
+#include "shifts/ui/frmtrovaturni.h"
+#include "shifts/ui/frmturni.h"
 #include "members/ui/frmwebcam.h"
 #include "members/ui/frmzoom.h"
 
@@ -62,6 +66,11 @@ TfrmTrovaOrari* frmTrovaOrari = nullptr;
 TfrmExpOrari* frmExpOrari = nullptr;
 TfrmStampaOrario* frmStampaOrario = nullptr;
 TfrmMenuRegistro* frmMenuRegistro = nullptr;
+TfrmTurni* frmTurni = nullptr;
+TfrmTrovaTurni* frmTrovaTurni = nullptr;
+TfrmExpTurni* frmExpTurni = nullptr;
+TfrmAnteprimaTurno* frmAnteprimaTurno = nullptr;
+TfrmStampaTurno* frmStampaTurno = nullptr;
 TfrmWebCam* frmWebCam = nullptr;
 
 namespace {
@@ -125,17 +134,28 @@ void createWindows()
     create(frmExpOrari, "frmExpOrari");
     create(frmStampaOrario, "frmStampaOrario");
     create(frmMenuRegistro, "frmMenuRegistro");
+    create(frmTurni, "frmTurni");
+    create(frmTrovaTurni, "frmTrovaTurni");
+    create(frmExpTurni, "frmExpTurni");
+    create(frmAnteprimaTurno, "frmAnteprimaTurno");
+    create(frmStampaTurno, "frmStampaTurno");
     create(frmWebCam, "frmWebCam", nullptr);
     // What the screens accept from the searches, once they all exist.
     registerMemberSearchReceivers();
     registerCardSearchReceivers();
     registerDeadlineSearchReceivers();
     registerHoursSearchReceivers();
+    registerDailySearchReceivers();
 }
 
 void destroyWindows()
 {
     destroy(frmWebCam);
+    destroy(frmStampaTurno);
+    destroy(frmAnteprimaTurno);
+    destroy(frmExpTurni);
+    destroy(frmTrovaTurni);
+    destroy(frmTurni);
     destroy(frmMenuRegistro);
     destroy(frmStampaOrario);
     destroy(frmExpOrari);

@@ -34,6 +34,11 @@ class TfrmTessera;
 class TfrmTessere;
 class TfrmTrovaAnagrafica;
 class TfrmTrovaOrari;
+class TfrmTurni;
+class TfrmTrovaTurni;
+class TfrmExpTurni;
+class TfrmAnteprimaTurno;
+class TfrmStampaTurno;
 class TfrmZoom;
 class TfrmMenuRegistro;
 class TfrmWebCam;
@@ -69,6 +74,11 @@ extern TfrmTrovaOrari* frmTrovaOrari;
 extern TfrmExpOrari* frmExpOrari;
 extern TfrmStampaOrario* frmStampaOrario;
 extern TfrmMenuRegistro* frmMenuRegistro;
+extern TfrmTurni* frmTurni;
+extern TfrmTrovaTurni* frmTrovaTurni;
+extern TfrmExpTurni* frmExpTurni;
+extern TfrmAnteprimaTurno* frmAnteprimaTurno;
+extern TfrmStampaTurno* frmStampaTurno;
 extern TfrmWebCam* frmWebCam;
 
 // Creates every window in the start-up order; the login window is the main one.

@@ -125,6 +125,7 @@ SearchDialog::Setup searchSetup()
     for (std::size_t i = 0; i < std::size(Labels); ++i)
         s.criteria.push_back({QLatin1String(deadlines::kSearchFields[i]), QString::fromUtf8(Labels[i])});
     s.useFieldSearchTexts();
+    s.focusHighlights = true;
     s.countText = &deadlines::countText;
     return s;
 }

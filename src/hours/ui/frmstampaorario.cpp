@@ -4,7 +4,6 @@
 #include "hours/hoursrecord.h"
 #include "hours/hourssheet.h"
 #include "hours/ui/frmorari.h"
-#include "output/ui/reportprint.h"
 
 namespace {
 
@@ -16,16 +15,12 @@ Record screenTemplate()
 }  // namespace
 
 TfrmStampaOrario::TfrmStampaOrario(QWidget* parent, HoursSource source)
-    : PrintWindow(QStringLiteral(" Stampa scheda"), QStringLiteral(":/icons/stampa.svg"), QStringLiteral("Stampa"),
-                  parent),
-      m_source(source ? std::move(source) : HoursSource(screenTemplate))
+    : ReportWindow(
+          Mode::Print,
+          [source = source ? std::move(source) : HoursSource(screenTemplate)] { return HoursSheet::filled(source()); },
+          QStringLiteral("Stampa della scheda corrente"),
+          QStringLiteral("La scheda degli orari mostrata sullo schermo, salvata o no, viene stampata su un foglio "
+                         "A4 orizzontale."),
+          parent)
 {
-    describe(QStringLiteral("Stampa della scheda corrente"),
-             QStringLiteral("La scheda degli orari mostrata sullo schermo, salvata o no, viene stampata su un foglio "
-                            "A4 orizzontale."));
-}
-
-void TfrmStampaOrario::run()
-{
-    runReportingFailures([this] { ReportPrint::print(this, HoursSheet::filled(m_source())); });
 }

@@ -11,16 +11,10 @@
 
 using HoursSource = std::function<Record()>;
 
-class TfrmStampaOrario : public PrintWindow {
+class TfrmStampaOrario : public ReportWindow {
     Q_OBJECT
 public:
     // `source` gives the template to print; by default the one the
     // service-hours screen shows.
     explicit TfrmStampaOrario(QWidget* parent = nullptr, HoursSource source = {});
-
-protected:
-    void run() override;
-
-private:
-    HoursSource m_source;
 };

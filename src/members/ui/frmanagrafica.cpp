@@ -192,10 +192,9 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent)
     normaliseOnEdit(field("Email"), [](const QString& t) { return TextField::trimmed(t); });
     normaliseOnEdit(field("CodFisc"), upperTrimmed);
     normaliseOnEdit(field("Iban"), upperTrimmed);
-    for (const char* date : {"DataRil", "DataScade"}) {
-        field(QLatin1String(date))->setReadOnly(true);
-        field(QLatin1String(date))->installEventFilter(this);  // after the Enter chain: seen first
-    }
+    // After the Enter chain: the picker's keys are seen first.
+    PickerKeys::install(field("DataRil"), [this] { openDatePicker("dataril"); });
+    PickerKeys::install(field("DataScade"), [this] { openDatePicker("datascade"); });
     field("Sesso")->installEventFilter(this);
 
     m_hints = new HintBar(panInfo, this);
@@ -413,25 +412,6 @@ void TfrmAnagrafica::closeEvent(QCloseEvent* event)
 bool TfrmAnagrafica::eventFilter(QObject* watched, QEvent* event)
 {
     auto* edit = qobject_cast<QLineEdit*>(watched);
-    if (event->type() == QEvent::KeyPress && edit && (edit == field("DataRil") || edit == field("DataScade"))) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        switch (key->key()) {
-        case Qt::Key_Backspace:
-        case Qt::Key_Delete:
-            edit->clear();
-            return true;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_Shift:
-        case Qt::Key_Control:
-        case Qt::Key_Alt:
-        case Qt::Key_Meta:
-            return false;
-        default:
-            openDatePicker(edit == field("DataRil") ? "dataril" : "datascade");
-            return true;
-        }
-    }
     if (event->type() == QEvent::KeyRelease && edit && edit == field("Sesso"))
         edit->setText(upperTrimmed(edit->text()));
     // The province list forgets its selection as the field takes the focus; the text stays.

@@ -139,3 +139,45 @@ void GridExportWindow::showEvent(QShowEvent* event)
     fillGrid(m_failure);
     QApplication::restoreOverrideCursor();
 }
+
+NumberedRowsModel::NumberedRowsModel(QStringList titles, QObject* parent) : GridModel(std::move(titles), parent) {}
+
+void NumberedRowsModel::setRows(QList<QStringList> rows)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+int NumberedRowsModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+QString NumberedRowsModel::cell(int row, int column) const
+{
+    return column == 0 ? QString::number(row + 1) : m_rows.at(row).value(column - 1);
+}
+
+RowsExportWindow::RowsExportWindow(QWidget* parent, Setup setup)
+    : GridExportWindow(parent, setup.exportFile), m_setup(std::move(setup))
+{
+    QStringList titles;
+    QList<int> widths;
+    for (const Spreadsheet::HeaderCell& column : m_setup.columns) {
+        titles << column.title;
+        widths << column.width;
+    }
+    model = new NumberedRowsModel(titles, this);
+    layOut(m_setup.caption, model, widths, m_setup.helpTopic);
+}
+
+void RowsExportWindow::fillGrid(std::optional<ArchiveError>& failure)
+{
+    model->setRows(m_setup.read(&failure));
+}
+
+bool RowsExportWindow::writeExport()
+{
+    return m_setup.write(model->rows());
+}

@@ -4,6 +4,7 @@
 // the hint bar. Each window supplies its model, its column widths, its help
 // topic, how its grid is filled and how its file is written.
 
+#include "output/spreadsheet.h"
 #include "storage/archiveerror.h"
 
 #include <QAbstractTableModel>
@@ -12,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class HintBar;
@@ -86,4 +88,48 @@ private:
     QString m_exportFile;
     bool m_filled = false;
     std::optional<ArchiveError> m_failure;  // why the grid stopped short
+};
+
+// A grid of rows of texts: "N." (the row's number) then each row's cells.
+class NumberedRowsModel : public GridModel {
+public:
+    NumberedRowsModel(QStringList titles, QObject* parent);
+
+    void setRows(QList<QStringList> rows);
+    const QList<QStringList>& rows() const { return m_rows; }
+    int rowCount(const QModelIndex& parent = {}) const override;
+
+protected:
+    QString cell(int row, int column) const override;
+
+private:
+    QList<QStringList> m_rows;
+};
+
+// An export window whose grid is an archive's rows of texts, as the core
+// reads them for the spreadsheet file: its columns ("N." first) with their
+// widths, how the rows are read and how the file is written from them.
+class RowsExportWindow : public GridExportWindow {
+    Q_OBJECT
+public:
+    using ReadRows = std::function<QList<QStringList>(std::optional<ArchiveError>* failure)>;
+    using WriteRows = std::function<bool(const QList<QStringList>& rows)>;
+    struct Setup {
+        QString caption;
+        QString helpTopic;
+        QString exportFile;  // its name in the data folder
+        QList<Spreadsheet::HeaderCell> columns;
+        ReadRows read;
+        WriteRows write;
+    };
+    RowsExportWindow(QWidget* parent, Setup setup);
+
+    NumberedRowsModel* model;
+
+protected:
+    void fillGrid(std::optional<ArchiveError>& failure) override;
+    bool writeExport() override;
+
+private:
+    Setup m_setup;
 };

@@ -2,6 +2,7 @@
 
 #include "app/ui/desktop.h"
 #include "app/ui/formkit.h"
+#include "output/ui/reportprint.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -92,4 +93,24 @@ void PrintWindow::runReportingFailures(const std::function<void()>& step)
     }
     lblAttendere->hide();
     accept();
+}
+
+ReportWindow::ReportWindow(Mode mode, Sheet sheet, const QString& title, const QString& text, QWidget* parent)
+    : PrintWindow(mode == Mode::Print ? QStringLiteral(" Stampa scheda") : QStringLiteral(" Anteprima di stampa"),
+                  mode == Mode::Print ? QStringLiteral(":/icons/stampa.svg") : QStringLiteral(":/icons/anteprima.svg"),
+                  mode == Mode::Print ? QStringLiteral("Stampa") : QStringLiteral("Mostra anteprima"), parent),
+      m_mode(mode),
+      m_sheet(std::move(sheet))
+{
+    describe(title, text);
+}
+
+void ReportWindow::run()
+{
+    runReportingFailures([this] {
+        if (m_mode == Mode::Print)
+            ReportPrint::print(this, m_sheet());
+        else
+            ReportPrint::preview(this, m_sheet());
+    });
 }

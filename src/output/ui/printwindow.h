@@ -3,6 +3,8 @@
 // words or controls of their own, "Stampa" (or the action they take) and
 // "Annulla". Each reads what it prints at the moment it prints.
 
+#include "output/report.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -36,4 +38,24 @@ protected:
 
 private:
     QVBoxLayout* m_controls;
+};
+
+// " Stampa scheda" or " Anteprima di stampa" of one sheet: the action button
+// ("Stampa" or "Mostra anteprima") fills the template through `sheet` at that
+// moment, prints it through the print dialog or shows it in the preview
+// window, and closes the window.
+class ReportWindow : public PrintWindow {
+    Q_OBJECT
+public:
+    enum class Mode { Print, Preview };
+    using Sheet = std::function<Report::Template()>;
+    // `title` and `text` say what is printed.
+    ReportWindow(Mode mode, Sheet sheet, const QString& title, const QString& text, QWidget* parent);
+
+protected:
+    void run() override;
+
+private:
+    Mode m_mode;
+    Sheet m_sheet;
 };

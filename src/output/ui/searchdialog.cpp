@@ -113,7 +113,8 @@ QWidget* SearchDialog::buildCriteriaPage(const Setup& setup)
         grid->addWidget(label, row, 0, Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(edit, row, 1);
         label->setBuddy(edit);
-        FocusHighlight::attach(edit, QStringLiteral("eff") + c.field);
+        if (setup.focusHighlights)
+            FocusHighlight::attach(edit, c.field);
         m_criteria.push_back(edit);
         names << edit->objectName();
     }

@@ -38,6 +38,9 @@ public:
         QString busyText;           // shown while "Cerca" runs
         bool showCount = true;      // lblTrovate on the result page
         bool selectFirstLine = true;  // on showing; "Trova" selects one otherwise
+        // A yellow rectangle behind each criterion while it has the focus,
+        // named "eff" + the criterion's field.
+        bool focusHighlights = false;
         // The count's wording for N lines; "Il presente riepilogo contiene N schede." when not given.
         std::function<QString(int)> countText;
 
