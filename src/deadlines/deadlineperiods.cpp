@@ -159,16 +159,8 @@ QList<Row> monthRows(const QDate& date, Failure* failure)
 
 QList<Row> archiveRows(const QString& path, Failure* failure)
 {
-    QList<Row> rows;
-    try {
-        Archive(path, recordLayout()).scan([&rows](int position, const Record& r) {
-            rows.push_back(rowOf(position, r, false));
-        });
-    } catch (const ArchiveError& e) {
-        if (failure)
-            *failure = e;
-    }
-    return rows;
+    return rowsOf(Archive(path, recordLayout()), [](int position, const Record& r) { return rowOf(position, r, false); },
+                  failure);
 }
 
 ExportFile exportFile(Period period)

@@ -1,6 +1,7 @@
 #include "hours/hoursrules.h"
 
 #include "hours/hoursrecord.h"
+#include "output/timetable.h"
 #include "storage/appdir.h"
 #include "storage/archive.h"
 #include "storage/record.h"
@@ -9,16 +10,6 @@
 
 namespace hours {
 namespace {
-
-QString slotField(const char* stem, int slot)
-{
-    return QLatin1String(stem) + QStringLiteral("%1").arg(slot, 2, 10, QLatin1Char('0'));
-}
-
-QString trimmedField(const Record& r, const QString& name)
-{
-    return TextField::trimmed(r.text(name));
-}
 
 // The 41 texts of a template: the four heading fields, the notes and the
 // twelve slots, in the record's order.
@@ -53,14 +44,8 @@ QString resultLine(const Record& record)
 
 QList<ResultLine> search(const QString& archivePath, const SearchTexts& typed)
 {
-    const RecordFilter filter(kSearchFields, typed);
-    QList<ResultLine> lines;
-    Archive(archivePath, recordLayout()).scan([&](int position, const Record& record) {
-        if (filter.qualifies(record))
-            lines.push_back({resultLine(record), position});
-    });
-    ListLine::pointAtLastOfSameText(lines);
-    return lines;
+    return ListLine::filteredLines(Archive(archivePath, recordLayout()), RecordFilter(kSearchFields, typed),
+                                   resultLine);
 }
 
 std::optional<Importer> importerOf(const QString& callerKey)
@@ -75,11 +60,7 @@ std::optional<Importer> importerOf(const QString& callerKey)
 
 QStringList attachmentFields()
 {
-    QStringList names;
-    for (const char* stem : {"File", "Desc"})
-        for (int k = 1; k <= 3; ++k)
-            names << slotField(stem, k);
-    return names;
+    return layout::attachmentNames();
 }
 
 QStringList importedFields(Importer importer)
@@ -93,7 +74,7 @@ QStringList importedFields(Importer importer)
         QStringList names{QStringLiteral("Nome"), QStringLiteral("Sede"), QStringLiteral("Disposizioni"),
                           QStringLiteral("Annotazioni")};
         for (int k = 1; k <= kSlots; ++k)
-            names << slotField("Inizio", k) << slotField("Fine", k);
+            names << layout::numberedName("Inizio", k) << layout::numberedName("Fine", k);
         return names;
     }
     }
@@ -102,47 +83,28 @@ QStringList importedFields(Importer importer)
 
 QList<Spreadsheet::HeaderCell> exportHeader()
 {
-    QList<Spreadsheet::HeaderCell> header{{QStringLiteral("Nome tabella turni"), 250},
-                                          {QStringLiteral("Periodo validit\u00E0"), 250},
-                                          {QStringLiteral("Sede operativa"), 250},
-                                          {QStringLiteral("Disposizioni organizzative"), 350}};
-    for (int k = 1; k <= kExportedSlots; ++k) {
-        header.push_back({QStringLiteral("Orario %1").arg(k), 200});
-        header.push_back({QStringLiteral("Attivit\u00E0 da svolgere %1").arg(k), 300});
-    }
-    header.push_back({QStringLiteral("Annotazioni"), 350});
-    return header;
+    return Timetable::exportHeader({{QStringLiteral("Nome tabella turni"), 250},
+                                    {QStringLiteral("Periodo validit\u00E0"), 250},
+                                    {QStringLiteral("Sede operativa"), 250},
+                                    {QStringLiteral("Disposizioni organizzative"), 350}},
+                                   QStringLiteral("Attivit\u00E0 da svolgere"), 300, kExportedSlots);
 }
 
 QList<Spreadsheet::HeaderCell> gridColumns()
 {
-    return QList<Spreadsheet::HeaderCell>{{QStringLiteral("N."), 50}} + exportHeader();
+    return Timetable::gridColumns(exportHeader());
 }
 
 QStringList exportCells(const Record& record)
 {
-    QStringList cells;
-    for (const char* name : {"Nome", "Periodo", "Sede", "Disposizioni"})
-        cells << trimmedField(record, QLatin1String(name));
-    for (int k = 1; k <= kExportedSlots; ++k) {
-        cells << QStringLiteral("Dalle ") + trimmedField(record, slotField("Inizio", k)) + QStringLiteral(" alle ")
-                     + trimmedField(record, slotField("Fine", k));
-        cells << trimmedField(record, slotField("Attivita", k));
-    }
-    cells << trimmedField(record, QStringLiteral("Annotazioni"));
-    return cells;
+    return Timetable::exportCells(record, {"Nome", "Periodo", "Sede", "Disposizioni"}, QStringLiteral("Attivita"),
+                                  kExportedSlots);
 }
 
 QList<QStringList> gridRows(const QString& path, std::optional<ArchiveError>* failure)
 {
-    QList<QStringList> rows;
-    try {
-        Archive(path, recordLayout()).scan([&rows](int, const Record& record) { rows.push_back(exportCells(record)); });
-    } catch (const ArchiveError& e) {
-        if (failure)
-            *failure = e;
-    }
-    return rows;
+    return rowsOf(Archive(path, recordLayout()), [](int, const Record& record) { return exportCells(record); },
+                  failure);
 }
 
 Spreadsheet::Table exportTable(const QList<QStringList>& rows)

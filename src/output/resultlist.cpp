@@ -1,5 +1,7 @@
 #include "output/resultlist.h"
 
+#include "storage/archive.h"
+#include "storage/recordfilter.h"
 #include "storage/textfield.h"
 
 #include <QBrush>
@@ -39,6 +41,18 @@ void pointAtLastOfSameText(QList<ResultLine>& lines)
     }
     for (ResultLine& l : lines)
         l.position = last.value(TextField::trimmed(l.text));
+}
+
+QList<ResultLine> filteredLines(const Archive& archive, const RecordFilter& filter,
+                                const std::function<QString(const Record&)>& lineOf)
+{
+    QList<ResultLine> lines;
+    archive.scan([&](int position, const Record& record) {
+        if (filter.qualifies(record))
+            lines.push_back({lineOf(record), position});
+    });
+    pointAtLastOfSameText(lines);
+    return lines;
 }
 
 }  // namespace ListLine

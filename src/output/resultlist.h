@@ -11,6 +11,10 @@
 
 #include <functional>
 
+class Archive;
+class Record;
+class RecordFilter;
+
 // One line of a result list and the 1-based archive position of its record.
 struct ResultLine {
     QString text;
@@ -32,6 +36,12 @@ void sortAsListBox(QList<ResultLine>& lines);
 // the same line: every line of a text points at the highest position among
 // the lines of that text.
 void pointAtLastOfSameText(QList<ResultLine>& lines);
+
+// A search over a whole archive: the line of every record `filter`
+// qualifies, in archive order, each pointing at the last record giving the
+// same line. Throws ArchiveError when the archive cannot be used.
+QList<ResultLine> filteredLines(const Archive& archive, const RecordFilter& filter,
+                                const std::function<QString(const Record&)>& lineOf);
 
 }  // namespace ListLine
 

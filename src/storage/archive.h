@@ -10,7 +10,11 @@
 #include <QFile>
 #include <QString>
 
+#include <QList>
+
 #include <functional>
+#include <optional>
+#include <type_traits>
 
 // One opened archive, closed when it goes out of scope. Held for one user
 // action only: no archive stays open between two actions. Opening it first
@@ -80,3 +84,19 @@ private:
     const RecordLayout* m_layout;
     ArchiveFile::Mode m_mode;
 };
+
+// One row per record of `archive`, made by `rowOf(position, record)`, in
+// file order: the rows of an export's grid. A failure stops the reading; the
+// rows read so far are returned and the failure goes to `failure` when given.
+template <typename RowOf>
+auto rowsOf(const Archive& archive, RowOf rowOf, std::optional<ArchiveError>* failure = nullptr)
+{
+    QList<std::invoke_result_t<RowOf&, int, const Record&>> rows;
+    try {
+        archive.scan([&](int position, const Record& record) { rows.push_back(rowOf(position, record)); });
+    } catch (const ArchiveError& e) {
+        if (failure)
+            *failure = e;
+    }
+    return rows;
+}

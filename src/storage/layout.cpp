@@ -2,14 +2,37 @@
 
 #include <stdexcept>
 
+namespace layout {
+
+QString numberedName(QStringView stem, int number)
+{
+    return stem.toString() + QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+}
+
+QString numberedName(std::string_view stem, int number)
+{
+    return numberedName(QString::fromLatin1(stem.data(), qsizetype(stem.size())), number);
+}
+
+QStringList attachmentNames()
+{
+    QStringList names;
+    for (std::string_view stem : {"File", "Desc"})
+        for (int k = 1; k <= 3; ++k)
+            names << numberedName(stem, k);
+    return names;
+}
+
+}  // namespace layout
+
 RecordLayout::RecordLayout(QString archiveName, std::span<const FieldSpec> table)
     : m_archiveName(std::move(archiveName))
 {
     m_fields.reserve(table.size());
     for (const FieldSpec& entry : table) {
-        QString name = QString::fromLatin1(entry.stem.data(), qsizetype(entry.stem.size()));
-        if (entry.number > 0)
-            name += QStringLiteral("%1").arg(entry.number, 2, 10, QLatin1Char('0'));
+        const QString name = entry.number > 0
+            ? layout::numberedName(entry.stem, entry.number)
+            : QString::fromLatin1(entry.stem.data(), qsizetype(entry.stem.size()));
         if (entry.kind != FieldKind::Reserved)
             m_byName.insert(name, int(m_fields.size()));
         m_fields.push_back({name, m_recordSize, entry.capacity, entry.kind});

@@ -100,6 +100,12 @@ constexpr bool capacitiesValid(const std::array<FieldSpec, N>& table)
     return true;
 }
 
+// The name of one field of a numbered group: ("Inizio", 9) -> "Inizio09".
+QString numberedName(QStringView stem, int number);
+QString numberedName(std::string_view stem, int number);
+// The names attachments() gives: File01..File03, then Desc01..Desc03.
+QStringList attachmentNames();
+
 }  // namespace layout
 
 // The run-time view of a layout table: names, offsets and lookup by name.

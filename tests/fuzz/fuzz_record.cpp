@@ -15,10 +15,13 @@
 #include "members/memberrecord.h"
 #include "members/membersearch.h"
 #include "members/membersheet.h"
+#include "shifts/dailyrules.h"
+#include "shifts/dailysheet.h"
 #include "shifts/shiftrecords.h"
 #include "storage/record.h"
 
 #include <QDate>
+#include <QDateTime>
 
 #include <cstdint>
 #include <cstring>
@@ -79,6 +82,11 @@ void buildFrom(const Record& record)
         for (const deadlines::StatusList& list : deadlines::kStatusLists)
             (void)deadlines::hasStatus(record, list.status);
         (void)DeadlineSheet::rows(record);
+    } else if (Archive == "daily") {
+        (void)daily::resultLine(record);
+        (void)daily::exportCells(record);
+        Report::Template sheet = DailySheet::design();
+        DailySheet::fill(sheet, record, QDateTime(today, QTime(9, 0)), QStringLiteral("HH:mm:ss"));
     }
 }
 
