@@ -101,7 +101,8 @@ private slots:
                               "frmInfo", "frmPartitaIva", "frmScadenzario", "frmSospesi", "frmSplash",
                               "frmStampaTessera", "frmStampaTessere", "frmTessera", "frmTessere",
                               "frmTrovaAnagrafica", "frmZoom", "frmOrari", "frmTrovaOrari", "frmExpOrari",
-                              "frmStampaOrario", "frmMenuRegistro", "frmWebCam"}));
+                              "frmStampaOrario", "frmMenuRegistro", "frmTurni", "frmTrovaTurni", "frmExpTurni",
+                              "frmAnteprimaTurno", "frmStampaTurno", "frmWebCam"}));
         QCOMPARE(frmPassword->windowTitle(), QStringLiteral(" Norvalis 2.0 - Accesso"));
         QVERIFY(!(frmPassword->windowFlags() & Qt::WindowCloseButtonHint));
     }

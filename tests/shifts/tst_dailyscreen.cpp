@@ -15,7 +15,7 @@
 #include "members/ui/frmallegacartella.h"
 #include "output/ui/exportflow.h"
 #include "output/ui/frmanteprima.h"
-#include "shifts/dailyrules.h"
+#include "shifts/dailyfixture.h"
 #include "shifts/shiftrecords.h"
 #include "shifts/ui/frmexpturni.h"
 #include "shifts/ui/frmstampaturno.h"
@@ -46,26 +46,14 @@ QString rowName(const char* stem, int r)
     return QLatin1String(stem) + QStringLiteral("%1").arg(r, 2, 10, QLatin1Char('0'));
 }
 
-using Fields = QList<QPair<QString, QString>>;
-
-Record dailyRecord(const Fields& fields)
-{
-    Record r(shifts::dailyLayout());
-    for (const auto& [name, value] : fields)
-        r.setText(name, value);
-    return r;
-}
-
 Archive dailyArchive()
 {
-    return Archive(daily::archivePath(Year), shifts::dailyLayout());
+    return dailyArchive(Year);
 }
 
-void writeTables(const QList<Fields>& tables)
+void writeTables(const QList<DailyFields>& tables)
 {
-    QFile::remove(daily::archivePath(Year));
-    for (const Fields& t : tables)
-        dailyArchive().append(dailyRecord(t));
+    writeDaily(Year, tables);
 }
 
 void writeMembers(const QStringList& names)
@@ -158,7 +146,8 @@ private slots:
         screen()->resize(1400, 900);
         QApplication::processEvents();
         const QPoint offset = panel->geometry().topLeft();
-        QCOMPARE(offset, QPoint((screen()->width() - 995) / 2, (screen()->height() - 692) / 2));
+        QVERIFY(qAbs(offset.x() - (screen()->width() - 995) / 2) <= 1);
+        QVERIFY(qAbs(offset.y() - (screen()->height() - 692) / 2) <= 1);
         const QList<std::tuple<const char*, QPoint, int>> places{
             {"btnNuovo", {25, 25}, 42},       {"btnAllega", {217, 25}, 157}, {"btnStampa", {428, 25}, 157},
             {"btnEsci", {687, 25}, 42},       {"cmdPrimo", {752, 26}, 37},    {"lblPosizione", {830, 26}, 60},
@@ -310,7 +299,7 @@ private slots:
     // lost on storing.
     void workersFromTheMemberSearch()
     {
-        writeMembers({"ROSSI MARIO", "BIANCHI ANNA", QString(70, 'L')});
+        writeMembers({"ROSSI MARIO", "BIANCHI ANNA", QString(50, 'L')});
         openYear();
         QStringList keys;
         int pick = 0;
@@ -325,12 +314,13 @@ private slots:
         click("impLavoratore01");
         QCOMPARE(field("Lavoratore01")->text(), QStringLiteral("ROSSI MARIO, BIANCHI ANNA"));
         pick = 2;
-        click("impLavoratore12");
-        click("impLavoratore12");
-        QCOMPARE(keys, (QStringList{"turni_01", "turni_01", "turni_12", "turni_12"}));
+        for (int i = 0; i < 3; ++i)
+            click("impLavoratore12");
+        QCOMPARE(keys, (QStringList{"turni_01", "turni_01", "turni_12", "turni_12", "turni_12"}));
         QCOMPARE(m_ui->modals.first(), QStringLiteral("TfrmTrovaAnagrafica"));
         // The field holds its 120 characters; the rest is lost.
-        QCOMPARE(field("Lavoratore12")->text(), QString(70, 'L') + QStringLiteral(", ") + QString(48, 'L'));
+        const QString cut = QString(50, 'L') + QStringLiteral(", ") + QString(50, 'L') + QStringLiteral(", ") + QString(16, 'L');
+        QCOMPARE(field("Lavoratore12")->text(), cut);
         QCOMPARE(field("Lavoratore02")->text(), QString());
 
         field("Nome")->setText("Turni");
@@ -338,7 +328,7 @@ private slots:
         click("btnSalva");
         const Record saved = dailyArchive().read(1);
         QCOMPARE(saved.text(u"Lavoratore01"), QStringLiteral("ROSSI MARIO, BIANCHI ANNA"));
-        QCOMPARE(saved.text(u"Lavoratore12"), QString(70, 'L') + QStringLiteral(", ") + QString(48, 'L'));
+        QCOMPARE(saved.text(u"Lavoratore12"), cut);
     }
 
     // A template fills the 41 texts; the date, workers, attachments and the
