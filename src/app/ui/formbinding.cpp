@@ -26,9 +26,11 @@ QString textOf(QWidget* w)
 
 void setTextOf(QWidget* w, const QString& text)
 {
-    if (auto* e = qobject_cast<QLineEdit*>(w))
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
         e->setText(text);
-    else if (auto* c = qobject_cast<QComboBox*>(w))
+        // A text longer than its field shows from its beginning.
+        e->setCursorPosition(0);
+    } else if (auto* c = qobject_cast<QComboBox*>(w))
         c->setEditText(text);
     else if (auto* p = qobject_cast<QPlainTextEdit*>(w))
         p->setPlainText(text);

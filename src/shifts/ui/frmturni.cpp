@@ -172,7 +172,7 @@ void TfrmTurni::buildHead(QWidget* panel)
         QLineEdit* edit = ShiftPanel::field(panel, QLatin1String(f.name), QRect(f.x, 118, f.width, 26));
         FocusHighlight::attach(edit, QLatin1String(f.name));
     }
-    ShiftPanel::importButton(panel, QStringLiteral("impNome"), "area_orari", QRect(313, 120, 24, 24));
+    ShiftPanel::importButton(panel, QStringLiteral("impNome"), "importa_orario", QRect(313, 120, 24, 24));
     ShiftPanel::importButton(panel, QStringLiteral("impData"), "calendario", QRect(467, 120, 24, 24));
 
     ShiftPanel::section(panel, QStringLiteral("sezDisposizioni"), QRect(25, 164, 945, 75));
