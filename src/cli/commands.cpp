@@ -23,6 +23,8 @@
 #include "members/membersearch.h"
 #include "members/membersheet.h"
 #include "output/report.h"
+#include "shifts/dailyrules.h"
+#include "shifts/dailysheet.h"
 #include "shifts/shiftrecords.h"
 #include "storage/appdir.h"
 #include "storage/archive.h"
@@ -88,6 +90,11 @@ const char* const UsageText =
     "                           elencherebbe, nell'ordine dell'archivio; CAMPO: Nome,\n"
     "                           Periodo, Sede, Disposizioni, Attivita01 ... Attivita05,\n"
     "                           Annotazioni. Se Orari.pro manca lo crea vuoto\n"
+    "  search daily ANNO [--CAMPO TESTO]...\n"
+    "                           stampa le righe che la ricerca dei turni di lavoro\n"
+    "                           elencherebbe nell'archivio ANNO.ore, nell'ordine\n"
+    "                           dell'archivio; CAMPO: Nome, Data, Sede, Disposizioni,\n"
+    "                           Lavoratore01 ... Lavoratore05, Annotazioni\n"
     "  list deadlines ANNO --state STATO\n"
     "                           stampa, nell'ordine della lista, le righe di uno dei\n"
     "                           riepiloghi di ANNO.sca; STATO: daconfermare\n"
@@ -123,6 +130,9 @@ const char* const UsageText =
     "  export hours             scrive Orari_Lavoro.xls con tutte le schede di\n"
     "                           Orari.pro, nell'ordine dell'archivio (prime dieci\n"
     "                           fasce orarie); sostituisce il file precedente\n"
+    "  export daily ANNO        scrive Turni_Lavoro.xls con tutte le tabelle dei turni\n"
+    "                           di ANNO.ore, nell'ordine dell'archivio (prime dieci\n"
+    "                           fasce orarie); sostituisce il file precedente\n"
     "  pdf deadline ANNO POS --out FILE.pdf\n"
     "                           stampa in FILE.pdf la scheda della scadenza alla\n"
     "                           posizione POS di ANNO.sca, come \"Stampa\"\n"
@@ -132,6 +142,10 @@ const char* const UsageText =
     "  pdf hours POS --out FILE.pdf\n"
     "                           stampa in FILE.pdf la scheda degli orari alla\n"
     "                           posizione POS di Orari.pro, come \"Stampa\"; data e ora\n"
+    "                           in calce da --today e --now\n"
+    "  pdf daily ANNO POS --out FILE.pdf\n"
+    "                           stampa in FILE.pdf la tabella dei turni alla\n"
+    "                           posizione POS di ANNO.ore, come \"Stampa\"; data e ora\n"
     "                           in calce da --today e --now\n"
     "  cards --out FILE.pdf --sheet POS[,POS]...\n"
     "                           stampa in FILE.pdf le tessere dei Soci alle posizioni\n"
@@ -253,32 +267,39 @@ int printLines(const std::function<QList<ResultLine>()>& lines, const Output& io
     return Ok;
 }
 
+// Reads the filters of `fields` from `filterArgs` and prints the lines
+// `search(path, typed)` finds.
+template <std::size_t N, typename Search>
+int searchWith(const QStringList& filterArgs, const std::array<const char*, N>& fields, const QString& path,
+               Search search, const Output& io)
+{
+    std::array<QString, N> typed;
+    if (const int status = readFilters(filterArgs, fields, typed, io); status != Ok)
+        return status;
+    return printLines([&] { return search(path, typed); }, io);
+}
+
 int search(const QStringList& args, const Output& io)
 {
     const QString archive = args.value(0);
-    if (archive == QLatin1String("members")) {
-        members::SearchTexts typed;
-        if (const int status = readFilters(args.mid(1), members::kSearchFields, typed, io); status != Ok)
-            return status;
-        return printLines([&] { return members::search(AppDir::filePath(QLatin1String(members::kFileName)), typed); },
+    if (archive == QLatin1String("members"))
+        return searchWith(args.mid(1), members::kSearchFields, AppDir::filePath(QLatin1String(members::kFileName)),
+                          [](const QString& path, const members::SearchTexts& typed) {
+                              return members::search(path, typed);
+                          },
                           io);
-    }
-    if (archive == QLatin1String("deadlines")) {
-        const std::optional<QString> year = yearArgument(args.mid(1), QStringLiteral("search deadlines"), io);
+    if (archive == QLatin1String("hours"))
+        return searchWith(args.mid(1), hours::kSearchFields, hours::archivePath(), hours::search, io);
+    if (archive == QLatin1String("deadlines") || archive == QLatin1String("daily")) {
+        const std::optional<QString> year = yearArgument(args.mid(1), QStringLiteral("search ") + archive, io);
         if (!year)
             return Usage;
-        deadlines::SearchTexts typed;
-        if (const int status = readFilters(args.mid(2), deadlines::kSearchFields, typed, io); status != Ok)
-            return status;
-        return printLines([&] { return deadlines::search(deadlines::archivePath(*year), typed); }, io);
+        if (archive == QLatin1String("daily"))
+            return searchWith(args.mid(2), daily::kSearchFields, daily::archivePath(*year), daily::search, io);
+        return searchWith(args.mid(2), deadlines::kSearchFields, deadlines::archivePath(*year), deadlines::search,
+                          io);
     }
-    if (archive == QLatin1String("hours")) {
-        hours::SearchTexts typed;
-        if (const int status = readFilters(args.mid(1), hours::kSearchFields, typed, io); status != Ok)
-            return status;
-        return printLines([&] { return hours::search(hours::archivePath(), typed); }, io);
-    }
-    return io.usage(QStringLiteral("search vuole l'archivio in cui cercare: members, deadlines o hours"));
+    return io.usage(QStringLiteral("search vuole l'archivio in cui cercare: members, deadlines, hours o daily"));
 }
 
 int list(const QStringList& args, const Output& io)
@@ -505,15 +526,19 @@ int exportDeadlines(const QString& list, const QStringList& args, const Output& 
     return Ok;
 }
 
-int exportHours(const Output& io)
+// The export of a timetable archive, written from its window's grid: an
+// archive that cannot be read all through writes nothing.
+template <typename GridRows, typename WriteExport>
+int exportGrid(const QString& archivePath, GridRows gridRows, WriteExport writeExport, const char* fileName,
+               const Output& io)
 {
     std::optional<ArchiveError> failure;
-    const QList<QStringList> rows = hours::gridRows(hours::archivePath(), &failure);
+    const QList<QStringList> rows = gridRows(archivePath, &failure);
     if (failure)
         return io.fail(QString::fromStdString(failure->what()));
     QString error;
-    if (!hours::writeExport(rows, &error))
-        return writeFailure(AppDir::filePath(QLatin1String(hours::kExportFileName)), error, io);
+    if (!writeExport(rows, &error))
+        return writeFailure(AppDir::filePath(QLatin1String(fileName)), error, io);
     return Ok;
 }
 
@@ -521,13 +546,24 @@ int exportArchive(const QStringList& args, const Output& io)
 {
     static const QStringList lists = {QStringLiteral("members"), QStringLiteral("deadlines"),
                                       QStringLiteral("imminent"), QStringLiteral("day"), QStringLiteral("month"),
-                                      QStringLiteral("hours")};
+                                      QStringLiteral("hours"), QStringLiteral("daily")};
     if (args.isEmpty() || !lists.contains(args.first()))
-        return io.usage(QStringLiteral("export vuole cosa esportare: members, deadlines, imminent, day, month, hours"));
+        return io.usage(
+            QStringLiteral("export vuole cosa esportare: members, deadlines, imminent, day, month, hours, daily"));
     if (args.first() == QLatin1String("members") || args.first() == QLatin1String("hours")) {
         if (args.size() != 1)
             return io.usage(QStringLiteral("export %1 non vuole argomenti").arg(args.first()));
-        return args.first() == QLatin1String("members") ? exportMembers(io) : exportHours(io);
+        if (args.first() == QLatin1String("members"))
+            return exportMembers(io);
+        return exportGrid(hours::archivePath(), hours::gridRows, hours::writeExport, hours::kExportFileName, io);
+    }
+    if (args.first() == QLatin1String("daily")) {
+        if (args.size() != 2)
+            return io.usage(QStringLiteral("export daily vuole un ANNO"));
+        const std::optional<QString> year = yearArgument(args.mid(1), QStringLiteral("export daily"), io);
+        if (!year)
+            return Usage;
+        return exportGrid(daily::archivePath(*year), daily::gridRows, daily::writeExport, daily::kExportFileName, io);
     }
     return exportDeadlines(args.first(), args.mid(1), io);
 }
@@ -769,9 +805,9 @@ int put(const QStringList& args, const Output& io, QIODevice& input)
     return Ok;
 }
 
-// `pdf deadline YEAR POS --out F.pdf`, `pdf member POS --out F.pdf` and
-// `pdf hours POS --out F.pdf`: the sheet of one record, as the screen's
-// "Stampa" prints it.
+// `pdf deadline YEAR POS --out F.pdf`, `pdf daily YEAR POS --out F.pdf`,
+// `pdf member POS --out F.pdf` and `pdf hours POS --out F.pdf`: the sheet of
+// one record, as the screen's "Stampa" prints it.
 int pdfSheet(const QStringList& args, const Output& io)
 {
     QString out;
@@ -789,23 +825,27 @@ int pdfSheet(const QStringList& args, const Output& io)
     const bool deadline = kind == QLatin1String("deadline");
     const bool member = kind == QLatin1String("member");
     const bool hoursSheet = kind == QLatin1String("hours");
-    if (!(deadline && plain.size() == 3) && !((member || hoursSheet) && plain.size() == 2))
-        return io.usage(
-            QStringLiteral("pdf vuole deadline ANNO POS, member POS oppure hours POS, con --out FILE.pdf"));
+    const bool dailySheet = kind == QLatin1String("daily");
+    const bool yearly = deadline || dailySheet;
+    if (!(yearly && plain.size() == 3) && !((member || hoursSheet) && plain.size() == 2))
+        return io.usage(QStringLiteral(
+            "pdf vuole deadline ANNO POS, daily ANNO POS, member POS oppure hours POS, con --out FILE.pdf"));
     if (out.isEmpty())
         return io.usage(QStringLiteral("pdf vuole --out FILE.pdf"));
-    if (deadline && !isYear(plain.at(1)))
+    if (yearly && !isYear(plain.at(1)))
         return io.usage(QStringLiteral("l'anno va indicato con quattro cifre: ") + plain.at(1));
     const std::optional<QList<int>> position = positionList(plain.last());
     if (!position || position->size() != 1)
         return io.usage(QStringLiteral("pdf vuole una posizione (da 1 in su): ") + plain.last());
 
-    // The archive of each sheet; as the screens do, the yearly deadline
-    // archive and the service-hours archive are created when missing.
+    // The archive of each sheet; as the screens do, the yearly archives and
+    // the service-hours archive are created when missing.
     const QString path = deadline     ? AppDir::filePath(deadlines::fileName(plain.at(1)))
+                         : dailySheet ? daily::archivePath(plain.at(1))
                          : hoursSheet ? hours::archivePath()
                                       : AppDir::filePath(QString::fromLatin1(members::kFileName));
     const RecordLayout& layout = deadline     ? deadlines::recordLayout()
+                                 : dailySheet ? shifts::dailyLayout()
                                  : hoursSheet ? hours::recordLayout()
                                               : members::recordLayout();
     try {
@@ -818,6 +858,8 @@ int pdfSheet(const QStringList& args, const Output& io)
         // The footer's time reads the same whatever the system's language.
         if (hoursSheet)
             return writePdf(HoursSheet::filled(record, QStringLiteral("HH:mm:ss")).prepare(), out, io);
+        if (dailySheet)
+            return writePdf(DailySheet::filled(record, QStringLiteral("HH:mm:ss")).prepare(), out, io);
         const QImage logo = InfoSheet::fixedLogo();
         Report::Template sheet = deadline ? DeadlineSheet::design(logo) : MemberSheet::design(logo);
         if (deadline)

@@ -4,7 +4,10 @@
 
 #include <QByteArray>
 #include <QProcess>
+#include <QList>
 #include <QRegularExpression>
+#include <QSize>
+#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 
@@ -17,12 +20,17 @@ struct CliResult {
 };
 
 // Starts NORVALIS_CLI with --data-dir `dataDir`, no platform chosen and no
-// data folder from the environment, and hands it `input` on its standard input.
-inline void startCli(QProcess& p, const QString& dataDir, const QStringList& arguments, const QByteArray& input = {})
+// data folder from the environment, and hands it `input` on its standard
+// input; `environment` ("NAME=value") sets variables of its own, such as its
+// language.
+inline void startCli(QProcess& p, const QString& dataDir, const QStringList& arguments, const QByteArray& input = {},
+                     const QStringList& environment = {})
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "NORVALIS_DATA_DIR"})
         env.remove(QLatin1String(name));
+    for (const QString& setting : environment)
+        env.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(NORVALIS_CLI), QStringList{"--data-dir", dataDir} + arguments);
     // Handed over at once: a caller may not run an event loop until it ends.
@@ -34,10 +42,11 @@ inline void startCli(QProcess& p, const QString& dataDir, const QStringList& arg
 }
 
 // Runs it to its end.
-inline CliResult runCli(const QString& dataDir, const QStringList& arguments, const QByteArray& input = {})
+inline CliResult runCli(const QString& dataDir, const QStringList& arguments, const QByteArray& input = {},
+                        const QStringList& environment = {})
 {
     QProcess p;
-    startCli(p, dataDir, arguments, input);
+    startCli(p, dataDir, arguments, input, environment);
     if (!p.waitForFinished(60000))
         return {-1, {}, "did not finish"};
     return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
@@ -48,4 +57,27 @@ inline int pdfPageCount(const QByteArray& pdf)
 {
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
     return int(QString::fromLatin1(pdf).count(page));
+}
+
+// The paper of every page of a PDF, in points (A4 landscape: 842 x 595).
+inline QList<QSize> pdfMediaBoxes(const QByteArray& pdf)
+{
+    static const QRegularExpression box(QStringLiteral("/MediaBox\\s*\\[\\s*0 0 ([0-9.]+) ([0-9.]+)\\s*\\]"));
+    QList<QSize> sizes;
+    for (const QRegularExpressionMatch& m : box.globalMatch(QString::fromLatin1(pdf)))
+        sizes << QSize(qRound(m.captured(1).toDouble()), qRound(m.captured(2).toDouble()));
+    return sizes;
+}
+
+// The text of a PDF as pdftotext reads it; a null string when pdftotext is
+// not installed.
+inline QString pdfText(const QString& pdf)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        return {};
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (!text.waitForFinished(30000))
+        return QStringLiteral("");
+    return QString::fromUtf8(text.readAllStandardOutput());
 }

@@ -106,6 +106,7 @@ private slots:
 
         verifyRefused(runCli(data(), {"export", "members"}));
         verifyRefused(runCli(data(), {"export", "deadlines", "2025"}));
+        verifyRefused(runCli(data(), {"export", "daily", "2025"}));
         verifyRefused(runCli(data(), {"restore", "Backup/Norvalis_2024-01-31.zip"}));
         QCOMPARE(folderState(data()), before);
 

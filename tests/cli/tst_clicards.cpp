@@ -25,16 +25,6 @@ QByteArray readAll(const QString& path)
 
 int pageCount(const QByteArray& pdf) { return pdfPageCount(pdf); }
 
-// The paper of every page, in points.
-QList<QSize> mediaBoxes(const QByteArray& pdf)
-{
-    static const QRegularExpression box(QStringLiteral("/MediaBox\\s*\\[\\s*0 0 ([0-9.]+) ([0-9.]+)\\s*\\]"));
-    QList<QSize> sizes;
-    for (const QRegularExpressionMatch& m : box.globalMatch(QString::fromLatin1(pdf)))
-        sizes << QSize(qRound(m.captured(1).toDouble()), qRound(m.captured(2).toDouble()));
-    return sizes;
-}
-
 constexpr double Dpi = 254;  // 10 pixels per millimetre
 int px(double millimetres) { return qRound(millimetres * 10); }
 
@@ -122,7 +112,7 @@ private slots:
         const QByteArray pdf = readAll(pdfPath());
         QVERIFY(pdf.startsWith("%PDF-"));
         QCOMPARE(pageCount(pdf), pages);
-        QCOMPARE(mediaBoxes(pdf), QList<QSize>(pages, A4Landscape));
+        QCOMPARE(pdfMediaBoxes(pdf), QList<QSize>(pages, A4Landscape));
     }
 
     void lastSheetHoldsTheCardsLeft()
@@ -161,7 +151,7 @@ private slots:
         QVERIFY2(r.err.isEmpty(), r.err.constData());
         const QByteArray pdf = readAll(pdfPath());
         QCOMPARE(pageCount(pdf), 1);
-        QCOMPARE(mediaBoxes(pdf), QList<QSize>{paper});
+        QCOMPARE(pdfMediaBoxes(pdf), QList<QSize>{paper});
 
         const QImage img = renderPdf(pdfPath(), 1, m_dir.path());
         if (img.isNull())
