@@ -58,6 +58,28 @@ bool BrowseController::copyAsNew()
     return true;
 }
 
+void BrowseController::duplicate(const std::function<void()>& prepareCopy)
+{
+    if (!m_browser.position()) {
+        Ui::warning(m_screen, BrowseText::DuplicateNeedsStored);
+        return;
+    }
+    if (!copyAsNew())
+        return;
+    prepareCopy();
+    Ui::information(m_screen, BrowseText::DuplicateReady);
+}
+
+bool BrowseController::passes(const std::optional<SaveCheck::Refusal>& refusal)
+{
+    if (!refusal)
+        return true;
+    Ui::warning(m_screen, refusal->message);
+    if (QWidget* field = m_screen->findChild<QWidget*>(QStringLiteral("txt") + refusal->field))
+        field->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
 void BrowseController::apply(const BrowseOutcome& outcome)
 {
     switch (outcome.kind) {

@@ -4,10 +4,12 @@
 // controls (bound by name), its position label and the message boxes.
 
 #include "storage/browser.h"
+#include "storage/savecheck.h"
 
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QWidget;
@@ -45,6 +47,13 @@ public:
     // The record on screen becomes a new one, to be saved as a copy; false
     // (with the archive error shown) when the archive cannot be used.
     bool copyAsNew();
+    // "Duplica": warns when the record on screen is not stored yet;
+    // otherwise makes it a copy (copyAsNew), runs `prepareCopy` (what the
+    // copy does not keep) and says the copy is ready to be changed and saved.
+    void duplicate(const std::function<void()>& prepareCopy);
+    // Shows a save check's refusal as a warning and puts the focus in the
+    // refused field ("txt" + field); true when there is no refusal.
+    bool passes(const std::optional<SaveCheck::Refusal>& refusal);
 
 private:
     void apply(const BrowseOutcome& outcome);

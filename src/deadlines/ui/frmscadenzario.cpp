@@ -535,15 +535,10 @@ void TfrmScadenzario::btnApriClick()
 
 void TfrmScadenzario::cmdDuplicaClick()
 {
-    if (!m_browser.position()) {
-        Ui::warning(this, BrowseText::DuplicateNeedsStored);
-        return;
-    }
-    if (!browse->copyAsNew())
-        return;
-    clearDateAndTime();
-    focusField(QStringLiteral("Giorno"));
-    Ui::information(this, BrowseText::DuplicateReady);
+    browse->duplicate([this] {
+        clearDateAndTime();
+        focusField(QStringLiteral("Giorno"));
+    });
 }
 
 void TfrmScadenzario::impPagClick()

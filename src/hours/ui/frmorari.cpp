@@ -259,30 +259,18 @@ void TfrmOrari::focusName()
 
 bool TfrmOrari::validateSave()
 {
-    const auto refusal = hours::checkForSave(FormBinding::texts(this, hours::recordLayout()));
-    if (!refusal)
-        return true;
-    Ui::warning(this, refusal->message);
-    if (QLineEdit* f = field(refusal->field))
-        f->setFocus(Qt::OtherFocusReason);
-    return false;
+    return browse->passes(hours::checkForSave(FormBinding::texts(this, hours::recordLayout())));
 }
 
 // A copy of the stored template, without its attached files, to be saved as
 // a new one. When the archive cannot be used nothing changes.
 void TfrmOrari::btnDuplicaClick()
 {
-    if (!m_browser.position()) {
-        Ui::warning(this, BrowseText::DuplicateNeedsStored);
-        return;
-    }
-    if (!browse->copyAsNew())
-        return;
-    for (const QString& name : hours::attachmentFields())
-        FormBinding::setText(this, name, QString());
-    showAttachments();
-    focusName();
-    Ui::information(this, BrowseText::DuplicateReady);
+    browse->duplicate([this] {
+        clearAttachments(this);
+        showAttachments();
+        focusName();
+    });
 }
 
 void TfrmOrari::btnTrovaClick()
@@ -292,9 +280,7 @@ void TfrmOrari::btnTrovaClick()
 
 void TfrmOrari::btnAllegaClick()
 {
-    TfrmAllegaCartella dialog(this);
-    dialog.setCallerKey(CallerKey);
-    Ui::runModal(dialog);
+    editAttachments(this, CallerKey);
     showAttachments();
 }
 

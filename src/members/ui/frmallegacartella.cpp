@@ -1,8 +1,10 @@
 #include "members/ui/frmallegacartella.h"
 
+#include "app/ui/formbinding.h"
 #include "app/ui/formkit.h"
 #include "app/ui/services.h"
 #include "members/attachments.h"
+#include "storage/layout.h"
 #include "storage/textfield.h"
 
 #include <QApplication>
@@ -227,4 +229,17 @@ void TfrmAllegaCartella::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     centre(this, parentWidget() ? parentWidget()->window() : nullptr);
+}
+
+void editAttachments(QWidget* screen, const QString& callerKey)
+{
+    TfrmAllegaCartella dialog(screen);
+    dialog.setCallerKey(callerKey);
+    Ui::runModal(dialog);
+}
+
+void clearAttachments(QWidget* screen)
+{
+    for (const QString& name : layout::attachmentNames())
+        FormBinding::setText(screen, name, QString());
 }

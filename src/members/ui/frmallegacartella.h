@@ -62,3 +62,9 @@ private:
 
     std::array<Slot, 3> m_slots;
 };
+
+// Runs the attachment dialog for `callerKey` over `screen`, modally.
+void editAttachments(QWidget* screen, const QString& callerKey);
+// Empties the attachment holders of `screen` (lblFile01 ... lblDesc03): a
+// copy of a record does not keep its attached files.
+void clearAttachments(QWidget* screen);

@@ -387,9 +387,7 @@ void TfrmAnagrafica::btnEmailClick()
 
 void TfrmAnagrafica::cmdAllegaClick()
 {
-    TfrmAllegaCartella attachments(this);
-    attachments.setCallerKey(QStringLiteral("anagrafica"));
-    Ui::runModal(attachments);
+    editAttachments(this, QStringLiteral("anagrafica"));
 }
 
 void TfrmAnagrafica::showEvent(QShowEvent* event)

@@ -257,30 +257,18 @@ void TfrmTurni::focusName()
 
 bool TfrmTurni::validateSave()
 {
-    const auto refusal = daily::checkForSave(FormBinding::texts(this, shifts::dailyLayout()));
-    if (!refusal)
-        return true;
-    Ui::warning(this, refusal->message);
-    if (QLineEdit* f = field(refusal->field))
-        f->setFocus(Qt::OtherFocusReason);
-    return false;
+    return browse->passes(daily::checkForSave(FormBinding::texts(this, shifts::dailyLayout())));
 }
 
 // A copy of the stored table, without its attached files, to be saved as a
 // new one. When the archive cannot be used nothing changes.
 void TfrmTurni::btnDuplicaClick()
 {
-    if (!m_browser.position()) {
-        Ui::warning(this, BrowseText::DuplicateNeedsStored);
-        return;
-    }
-    if (!browse->copyAsNew())
-        return;
-    for (const QString& name : daily::attachmentFields())
-        FormBinding::setText(this, name, QString());
-    showAttachments();
-    focusName();
-    Ui::information(this, BrowseText::DuplicateReady);
+    browse->duplicate([this] {
+        clearAttachments(this);
+        showAttachments();
+        focusName();
+    });
 }
 
 void TfrmTurni::btnTrovaClick()
@@ -290,9 +278,7 @@ void TfrmTurni::btnTrovaClick()
 
 void TfrmTurni::btnAllegaClick()
 {
-    TfrmAllegaCartella dialog(this);
-    dialog.setCallerKey(CallerKey);
-    Ui::runModal(dialog);
+    editAttachments(this, CallerKey);
     showAttachments();
 }
 
