@@ -60,12 +60,12 @@ compile() {
     fi
 }
 
-compile build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+compile build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNORVALIS_PCH=ON
 if [ "$mode" = run ]; then
     exec build/bin/norvalis "$@"
 fi
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2 --timeout 300
 
 # The same suite, and the fuzz targets, under the sanitizers.
-CC=clang CXX=clang++ compile build-asan -DCMAKE_BUILD_TYPE=Sanitize -DNORVALIS_SANITIZE=ON
+CC=clang CXX=clang++ compile build-asan -DCMAKE_BUILD_TYPE=Sanitize -DNORVALIS_SANITIZE=ON -DNORVALIS_PCH=ON
 QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j2 --timeout 300
