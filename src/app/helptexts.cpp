@@ -425,8 +425,14 @@ QList<Topic> buildTable()
             "firma del responsabile.",
 
             "Le tabelle settimanali hanno la data di inizio e di fine della settimana e, per ognuna delle dodici "
-            "fasce orarie, una casella dei turnisti per ogni giorno dal lunedì alla domenica; anch'esse si "
-            "salvano, si cercano e si stampano su un foglio A4 orizzontale.",
+            "fasce orarie, una casella dei turnisti per ogni giorno dal lunedì alla domenica (la colonna della "
+            "domenica è in rosso). I turnisti si scrivono a mano, fino a 40 caratteri per casella. Le due date "
+            "si scelgono dal calendario come nella tabella giornaliera; per salvare sono necessari il nome, la "
+            "data di inizio e la data di fine. Il pulsante alla destra del nome importa da uno schema degli "
+            "orari il nome, la sede, le disposizioni, le annotazioni e le dodici fasce, lasciando date, "
+            "turnisti e allegati come sono. \"Trova\" cerca per nome, sede, data di inizio, data di fine, "
+            "disposizioni e annotazioni. Le tabelle settimanali non si esportano; si stampano su un foglio A4 "
+            "orizzontale.",
         }),
 
         make("expturni", "Esportazione archivio turni di lavoro in Microsoft Excel.", {

@@ -10,6 +10,7 @@
 #include "app/ui/frmguida.h"
 #include "app/ui/frminfo.h"
 #include "app/ui/frmmenuregistro.h"
+#include "shifts/ui/frmsettimanale.h"
 #include "app/ui/frmpassword.h"
 #include "app/ui/frmverifica.h"
 #include "app/ui/windows.h"
@@ -101,8 +102,9 @@ private slots:
                               "frmInfo", "frmPartitaIva", "frmScadenzario", "frmSospesi", "frmSplash",
                               "frmStampaTessera", "frmStampaTessere", "frmTessera", "frmTessere",
                               "frmTrovaAnagrafica", "frmZoom", "frmOrari", "frmTrovaOrari", "frmExpOrari",
-                              "frmStampaOrario", "frmMenuRegistro", "frmTurni", "frmTrovaTurni", "frmExpTurni",
-                              "frmAnteprimaTurno", "frmStampaTurno", "frmWebCam"}));
+                              "frmStampaOrario", "frmMenuRegistro", "frmTurni", "frmSettimanale", "frmTrovaTurni",
+                              "frmExpTurni", "frmAnteprimaTurno", "frmStampaTurno", "frmStampaSet", "frmAnteprimaSet",
+                              "frmTrovaSet", "frmWebCam"}));
         QCOMPARE(frmPassword->windowTitle(), QStringLiteral(" Norvalis 2.0 - Accesso"));
         QVERIFY(!(frmPassword->windowFlags() & Qt::WindowCloseButtonHint));
     }
@@ -499,6 +501,10 @@ private slots:
         QTest::mouseClick(frmMenuRegistro->btnApriAnnoSet, Qt::LeftButton);
         QCOMPARE(frmMenuRegistro->lblMemory->text(), QStringLiteral("settimanale"));
         QCOMPARE(frmMenuRegistro->chosenArchive(), AppDir::path() + "2026.set");
+        QVERIFY(frmSettimanale->isVisible());
+        QCOMPARE(frmSettimanale->archivePath(), AppDir::path() + "2026.set");
+        QCOMPARE(frmSettimanale->windowTitle(), QStringLiteral(" Norvalis 2.0 - Programmazione turni anno 2026"));
+        frmSettimanale->close();
     }
 
     void datePicker()

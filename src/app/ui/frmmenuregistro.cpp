@@ -7,6 +7,7 @@
 #include "app/ui/frmguida.h"
 #include "app/ui/services.h"
 #include "app/ui/windows.h"
+#include "shifts/ui/frmsettimanale.h"
 #include "shifts/ui/frmturni.h"
 #include "shifts/shiftrecords.h"
 
@@ -168,11 +169,14 @@ void TfrmMenuRegistro::btnApriAnnoSetClick()
 void TfrmMenuRegistro::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    // The weekly shift screen is not part of this version yet: its route
-    // leads back to the main menu until it is.
-    if (lblMemory->text() == QLatin1String("registro") && frmTurni) {
-        frmTurni->setArchive(m_archive, m_caption);
-        frmTurni->show();
+    ShiftScreen* screen = nullptr;
+    if (lblMemory->text() == QLatin1String("registro"))
+        screen = frmTurni;
+    else if (lblMemory->text() == QLatin1String("settimanale"))
+        screen = frmSettimanale;
+    if (screen) {
+        screen->setArchive(m_archive, m_caption);
+        screen->show();
     } else if (frmAvvio) {
         frmAvvio->show();
     }

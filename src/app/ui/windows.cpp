@@ -27,7 +27,10 @@
 #include "members/ui/frmtrovaanagrafica.h"
 #include "output/ui/frmanteprima.h"
 #include "shifts/ui/frmexpturni.h"
+#include "shifts/ui/frmsettimanale.h"
+#include "shifts/ui/frmstampaset.h"
 #include "shifts/ui/frmstampaturno.h"
+#include "shifts/ui/frmtrovaset.h"
 #include "shifts/ui/frmtrovaturni.h"
 #include "shifts/ui/frmturni.h"
 #include "members/ui/frmwebcam.h"
@@ -71,6 +74,10 @@ TfrmTrovaTurni* frmTrovaTurni = nullptr;
 TfrmExpTurni* frmExpTurni = nullptr;
 TfrmAnteprimaTurno* frmAnteprimaTurno = nullptr;
 TfrmStampaTurno* frmStampaTurno = nullptr;
+TfrmSettimanale* frmSettimanale = nullptr;
+TfrmTrovaSet* frmTrovaSet = nullptr;
+TfrmStampaSet* frmStampaSet = nullptr;
+TfrmAnteprimaSet* frmAnteprimaSet = nullptr;
 TfrmWebCam* frmWebCam = nullptr;
 
 namespace {
@@ -135,10 +142,14 @@ void createWindows()
     create(frmStampaOrario, "frmStampaOrario");
     create(frmMenuRegistro, "frmMenuRegistro");
     create(frmTurni, "frmTurni");
+    create(frmSettimanale, "frmSettimanale");
     create(frmTrovaTurni, "frmTrovaTurni");
     create(frmExpTurni, "frmExpTurni");
     create(frmAnteprimaTurno, "frmAnteprimaTurno");
     create(frmStampaTurno, "frmStampaTurno");
+    create(frmStampaSet, "frmStampaSet");
+    create(frmAnteprimaSet, "frmAnteprimaSet");
+    create(frmTrovaSet, "frmTrovaSet");
     create(frmWebCam, "frmWebCam", nullptr);
     // What the screens accept from the searches, once they all exist.
     registerMemberSearchReceivers();
@@ -146,15 +157,20 @@ void createWindows()
     registerDeadlineSearchReceivers();
     registerHoursSearchReceivers();
     registerDailySearchReceivers();
+    registerWeeklySearchReceivers();
 }
 
 void destroyWindows()
 {
     destroy(frmWebCam);
+    destroy(frmTrovaSet);
+    destroy(frmAnteprimaSet);
+    destroy(frmStampaSet);
     destroy(frmStampaTurno);
     destroy(frmAnteprimaTurno);
     destroy(frmExpTurni);
     destroy(frmTrovaTurni);
+    destroy(frmSettimanale);
     destroy(frmTurni);
     destroy(frmMenuRegistro);
     destroy(frmStampaOrario);

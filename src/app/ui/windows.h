@@ -39,6 +39,10 @@ class TfrmTrovaTurni;
 class TfrmExpTurni;
 class TfrmAnteprimaTurno;
 class TfrmStampaTurno;
+class TfrmSettimanale;
+class TfrmTrovaSet;
+class TfrmStampaSet;
+class TfrmAnteprimaSet;
 class TfrmZoom;
 class TfrmMenuRegistro;
 class TfrmWebCam;
@@ -79,6 +83,10 @@ extern TfrmTrovaTurni* frmTrovaTurni;
 extern TfrmExpTurni* frmExpTurni;
 extern TfrmAnteprimaTurno* frmAnteprimaTurno;
 extern TfrmStampaTurno* frmStampaTurno;
+extern TfrmSettimanale* frmSettimanale;
+extern TfrmTrovaSet* frmTrovaSet;
+extern TfrmStampaSet* frmStampaSet;
+extern TfrmAnteprimaSet* frmAnteprimaSet;
 extern TfrmWebCam* frmWebCam;
 
 // Creates every window in the start-up order; the login window is the main one.

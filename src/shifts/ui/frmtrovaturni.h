@@ -3,10 +3,9 @@
 // by up to ten fields; a double-click loads the table into the daily shift
 // screen (caller key "turni").
 
-#include "output/searchhandback.h"
-#include "output/ui/searchdialog.h"
+#include "shifts/ui/shiftsearch.h"
 
-class TfrmTrovaTurni : public SearchDialog {
+class TfrmTrovaTurni : public ShiftSearch {
     Q_OBJECT
 public:
     // `archivePath`: the year's archive the daily shift screen works on.
@@ -16,11 +15,4 @@ public:
     static void open(QWidget* caller, const QString& archivePath, const QString& callerKey);
     // Where a table picked for `callerKey` goes.
     static SearchHandBack::Route route(const QString& callerKey);
-
-protected:
-    QList<ResultLine> findLines(const QList<RecordFilter::Term>& typed) override;
-    void handBack(const ResultLine& line) override;
-
-private:
-    QString m_archivePath;
 };

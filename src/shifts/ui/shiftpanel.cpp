@@ -30,7 +30,7 @@ void toolBand(QWidget* panel, int height)
     toolbarBand(panel)->setGeometry(0, 0, panel->width(), height);
 }
 
-void addTools(QWidget* panel, int y, int height, std::initializer_list<Tool> tools)
+void addTools(QWidget* panel, int y, int height, const QList<Tool>& tools)
 {
     for (const Tool& tool : tools) {
         const QSize icon = height >= 36 ? QSize(30, 30) : QSize(height - 8, height - 8);
@@ -46,7 +46,8 @@ void addTools(QWidget* panel, int y, int height, std::initializer_list<Tool> too
     }
 }
 
-QLabel* addNavigation(QWidget* panel, int y, int xFirst, int xPrevious, int xPosition, int xNext, int xLast)
+QLabel* addNavigation(QWidget* panel, int y, int xFirst, int xPrevious, int xPosition, int positionWidth, int xNext,
+                      int xLast)
 {
     const QSize button(37, 39);
     const std::pair<const char*, const char*> arrows[] = {
@@ -60,7 +61,7 @@ QLabel* addNavigation(QWidget* panel, int y, int xFirst, int xPrevious, int xPos
     }
     QLabel* position = positionLabel(panel);
     position->setMinimumWidth(0);
-    position->setGeometry(xPosition, y, 60, button.height());
+    position->setGeometry(xPosition, y, positionWidth, button.height());
     return position;
 }
 
@@ -83,14 +84,35 @@ QLabel* label(QWidget* panel, const QString& text, const QRect& rect)
     return l;
 }
 
-QLabel* columnHeading(QWidget* panel, const QString& text, const QRect& rect)
+namespace {
+
+const char* const HeadingStyle = "background: %1; color: white; font: bold %2pt 'Verdana'; border-radius: 3px;";
+const char* const FieldStyle =
+    "QLineEdit { padding: 0px; border: 1px solid #A9B6C6; background: white; %1}QLineEdit:read-only { background: "
+    "#F2F5F9; }QLineEdit:focus { border: 1px solid #E8871E; }";
+const QColor SundayRed(0xC6, 0x28, 0x28);
+
+}  // namespace
+
+QLabel* columnHeading(QWidget* panel, const QString& text, const QRect& rect, int pointSize)
 {
     auto* heading = new QLabel(text, panel);
     heading->setAlignment(Qt::AlignCenter);
-    heading->setStyleSheet(
-        QStringLiteral("background: #E8871E; color: white; font: bold 9pt 'Verdana'; border-radius: 3px;"));
+    heading->setStyleSheet(QString::fromLatin1(HeadingStyle).arg(QStringLiteral("#E8871E")).arg(pointSize));
+    heading->setProperty("pointSize", pointSize);
     heading->setGeometry(rect);
     return heading;
+}
+
+void markSunday(QLabel* heading)
+{
+    heading->setStyleSheet(
+        QString::fromLatin1(HeadingStyle).arg(SundayRed.name()).arg(heading->property("pointSize").toInt()));
+}
+
+void markSunday(QLineEdit* field)
+{
+    field->setStyleSheet(QString::fromLatin1(FieldStyle).arg(QStringLiteral("color: %1; ").arg(SundayRed.name())));
 }
 
 QLineEdit* field(QWidget* panel, const QString& name, const QRect& rect)
@@ -100,9 +122,7 @@ QLineEdit* field(QWidget* panel, const QString& name, const QRect& rect)
     edit->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
     // The rows are 24 units apart: no room for the usual inner margins.
     edit->setTextMargins(2, 0, 2, 0);
-    edit->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; border: 1px solid #A9B6C6; background: white; }"
-                                       "QLineEdit:read-only { background: #F2F5F9; }"
-                                       "QLineEdit:focus { border: 1px solid #E8871E; }"));
+    edit->setStyleSheet(QString::fromLatin1(FieldStyle).arg(QString()));
     edit->setGeometry(rect);
     return edit;
 }
@@ -120,8 +140,8 @@ QToolButton* importButton(QWidget* panel, const QString& objectName, const char*
 QLabel* hintBar(QWidget* panel, const QString& text, const QRect& rect)
 {
     QLabel* bar = hintBarLabel(text, panel);
-    bar->setStyleSheet(QStringLiteral("background: #1F4E9C; color: white; padding: 2px 10px; font: 12pt 'Tahoma';"
-                                      "border-radius: 3px;"));
+    bar->setStyleSheet(QStringLiteral(
+        "background: #1F4E9C; color: white; padding: 2px 10px; font: 12pt 'Tahoma';border-radius: 3px;"));
     bar->setGeometry(rect);
     return bar;
 }
