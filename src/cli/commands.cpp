@@ -26,6 +26,8 @@
 #include "shifts/dailyrules.h"
 #include "shifts/dailysheet.h"
 #include "shifts/shiftrecords.h"
+#include "shifts/weeklyrules.h"
+#include "shifts/weeklysheet.h"
 #include "storage/appdir.h"
 #include "storage/archive.h"
 #include "storage/folderlock.h"
@@ -95,6 +97,11 @@ const char* const UsageText =
     "                           elencherebbe nell'archivio ANNO.ore, nell'ordine\n"
     "                           dell'archivio; CAMPO: Nome, Data, Sede, Disposizioni,\n"
     "                           Lavoratore01 ... Lavoratore05, Annotazioni\n"
+    "  search weekly ANNO [--CAMPO TESTO]...\n"
+    "                           stampa le righe che la ricerca dei turni settimanali\n"
+    "                           elencherebbe nell'archivio ANNO.set, nell'ordine\n"
+    "                           dell'archivio; CAMPO: Nome, Sede, DataInizio,\n"
+    "                           DataFine, Disposizioni, Annotazioni\n"
     "  list deadlines ANNO --state STATO\n"
     "                           stampa, nell'ordine della lista, le righe di uno dei\n"
     "                           riepiloghi di ANNO.sca; STATO: daconfermare\n"
@@ -147,6 +154,10 @@ const char* const UsageText =
     "                           stampa in FILE.pdf la tabella dei turni alla\n"
     "                           posizione POS di ANNO.ore, come \"Stampa\"; data e ora\n"
     "                           in calce da --today e --now\n"
+    "  pdf weekly ANNO POS --out FILE.pdf\n"
+    "                           stampa in FILE.pdf la tabella dei turni settimanali\n"
+    "                           alla posizione POS di ANNO.set, come \"Stampa\"; data\n"
+    "                           e ora in calce da --today e --now\n"
     "  cards --out FILE.pdf --sheet POS[,POS]...\n"
     "                           stampa in FILE.pdf le tessere dei Soci alle posizioni\n"
     "                           POS di Tesserati.pro (1 = prima scheda; la stessa\n"
@@ -290,16 +301,19 @@ int search(const QStringList& args, const Output& io)
                           io);
     if (archive == QLatin1String("hours"))
         return searchWith(args.mid(1), hours::kSearchFields, hours::archivePath(), hours::search, io);
-    if (archive == QLatin1String("deadlines") || archive == QLatin1String("daily")) {
+    if (archive == QLatin1String("deadlines") || archive == QLatin1String("daily")
+        || archive == QLatin1String("weekly")) {
         const std::optional<QString> year = yearArgument(args.mid(1), QStringLiteral("search ") + archive, io);
         if (!year)
             return Usage;
         if (archive == QLatin1String("daily"))
             return searchWith(args.mid(2), daily::kSearchFields, daily::archivePath(*year), daily::search, io);
+        if (archive == QLatin1String("weekly"))
+            return searchWith(args.mid(2), weekly::kSearchFields, weekly::archivePath(*year), weekly::search, io);
         return searchWith(args.mid(2), deadlines::kSearchFields, deadlines::archivePath(*year), deadlines::search,
                           io);
     }
-    return io.usage(QStringLiteral("search vuole l'archivio in cui cercare: members, deadlines, hours o daily"));
+    return io.usage(QStringLiteral("search vuole l'archivio in cui cercare: members, deadlines, hours, daily o weekly"));
 }
 
 int list(const QStringList& args, const Output& io)
@@ -805,9 +819,47 @@ int put(const QStringList& args, const Output& io, QIODevice& input)
     return Ok;
 }
 
-// `pdf deadline YEAR POS --out F.pdf`, `pdf daily YEAR POS --out F.pdf`,
-// `pdf member POS --out F.pdf` and `pdf hours POS --out F.pdf`: the sheet of
-// one record, as the screen's "Stampa" prints it.
+// A sheet `pdf` prints: the archive it reads (of a YEAR or not; the member
+// archive only when it exists, the others created when missing, as the
+// screens do) and the pages its screen's "Stampa" prints of a record.
+struct PrintedSheet {
+    const char* kind;
+    bool yearly;
+    QString (*archive)(const QString& year);
+    const RecordLayout& (*layout)();
+    ArchiveFile::Mode mode;
+    Report::Prepared (*pages)(const Record& record);
+};
+
+// The footer of the timetables reads its time the same whatever the
+// system's language.
+const QString FooterTime = QStringLiteral("HH:mm:ss");
+
+const PrintedSheet PrintedSheets[] = {
+    {"deadline", true, deadlines::archivePath, deadlines::recordLayout, ArchiveFile::Mode::OpenOrCreate,
+     [](const Record& record) {
+         Report::Template sheet = DeadlineSheet::design(InfoSheet::fixedLogo());
+         DeadlineSheet::fill(sheet, record);
+         return sheet.prepare();
+     }},
+    {"daily", true, daily::archivePath, shifts::dailyLayout, ArchiveFile::Mode::OpenOrCreate,
+     [](const Record& record) { return DailySheet::filled(record, FooterTime).prepare(); }},
+    {"weekly", true, weekly::archivePath, shifts::weeklyLayout, ArchiveFile::Mode::OpenOrCreate,
+     [](const Record& record) { return WeeklySheet::filled(record, FooterTime).prepare(); }},
+    {"member", false, [](const QString&) { return AppDir::filePath(QString::fromLatin1(members::kFileName)); },
+     members::recordLayout, ArchiveFile::Mode::ReadOnly,
+     [](const Record& record) {
+         Report::Template sheet = MemberSheet::design(InfoSheet::fixedLogo());
+         MemberSheet::fill(sheet, record);
+         return sheet.prepare();
+     }},
+    {"hours", false, [](const QString&) { return hours::archivePath(); }, hours::recordLayout,
+     ArchiveFile::Mode::OpenOrCreate,
+     [](const Record& record) { return HoursSheet::filled(record, FooterTime).prepare(); }},
+};
+
+// `pdf deadline|daily|weekly YEAR POS --out F.pdf` and `pdf member|hours POS
+// --out F.pdf`: the sheet of one record, as the screen's "Stampa" prints it.
 int pdfSheet(const QStringList& args, const Output& io)
 {
     QString out;
@@ -821,52 +873,28 @@ int pdfSheet(const QStringList& args, const Output& io)
             out = args.at(++i);
         }
     }
-    const QString kind = plain.value(0);
-    const bool deadline = kind == QLatin1String("deadline");
-    const bool member = kind == QLatin1String("member");
-    const bool hoursSheet = kind == QLatin1String("hours");
-    const bool dailySheet = kind == QLatin1String("daily");
-    const bool yearly = deadline || dailySheet;
-    if (!(yearly && plain.size() == 3) && !((member || hoursSheet) && plain.size() == 2))
-        return io.usage(QStringLiteral(
-            "pdf vuole deadline ANNO POS, daily ANNO POS, member POS oppure hours POS, con --out FILE.pdf"));
+    const auto sheet = std::find_if(std::begin(PrintedSheets), std::end(PrintedSheets),
+                                    [&](const PrintedSheet& s) { return plain.value(0) == QLatin1String(s.kind); });
+    if (sheet == std::end(PrintedSheets) || plain.size() != (sheet->yearly ? 3 : 2))
+        return io.usage(QStringLiteral("pdf vuole deadline ANNO POS, daily ANNO POS, weekly ANNO POS, member POS "
+                                       "oppure hours POS, con --out FILE.pdf"));
     if (out.isEmpty())
         return io.usage(QStringLiteral("pdf vuole --out FILE.pdf"));
-    if (yearly && !isYear(plain.at(1)))
+    if (sheet->yearly && !isYear(plain.at(1)))
         return io.usage(QStringLiteral("l'anno va indicato con quattro cifre: ") + plain.at(1));
     const std::optional<QList<int>> position = positionList(plain.last());
     if (!position || position->size() != 1)
         return io.usage(QStringLiteral("pdf vuole una posizione (da 1 in su): ") + plain.last());
 
-    // The archive of each sheet; as the screens do, the yearly archives and
-    // the service-hours archive are created when missing.
-    const QString path = deadline     ? AppDir::filePath(deadlines::fileName(plain.at(1)))
-                         : dailySheet ? daily::archivePath(plain.at(1))
-                         : hoursSheet ? hours::archivePath()
-                                      : AppDir::filePath(QString::fromLatin1(members::kFileName));
-    const RecordLayout& layout = deadline     ? deadlines::recordLayout()
-                                 : dailySheet ? shifts::dailyLayout()
-                                 : hoursSheet ? hours::recordLayout()
-                                              : members::recordLayout();
+    const QString path = sheet->archive(sheet->yearly ? plain.at(1) : QString());
     try {
-        ArchiveFile archive(path, layout, member ? ArchiveFile::Mode::ReadOnly : ArchiveFile::Mode::OpenOrCreate);
+        ArchiveFile archive(path, sheet->layout(), sheet->mode);
         if (position->first() > archive.count())
             return io.fail(outOfArchive(position->first(), path, archive.count()));
         archive.seek(position->first() - 1);
         const Record record = archive.read();
         archive.close();
-        // The footer's time reads the same whatever the system's language.
-        if (hoursSheet)
-            return writePdf(HoursSheet::filled(record, QStringLiteral("HH:mm:ss")).prepare(), out, io);
-        if (dailySheet)
-            return writePdf(DailySheet::filled(record, QStringLiteral("HH:mm:ss")).prepare(), out, io);
-        const QImage logo = InfoSheet::fixedLogo();
-        Report::Template sheet = deadline ? DeadlineSheet::design(logo) : MemberSheet::design(logo);
-        if (deadline)
-            DeadlineSheet::fill(sheet, record);
-        else
-            MemberSheet::fill(sheet, record);
-        return writePdf(sheet.prepare(), out, io);
+        return writePdf(sheet->pages(record), out, io);
     } catch (const ArchiveError& e) {
         return io.fail(QString::fromStdString(e.what()));
     } catch (const Report::Error& e) {

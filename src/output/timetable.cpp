@@ -26,9 +26,10 @@ void titledBox(Template& t, const char* bar, const char* heading, const char* fr
 }
 
 // A line across the page: its heading above, its value framed below.
-void wideBox(Template& t, const char* heading, const char* frame, const char* value, double top, const char* text)
+void wideBox(Template& t, const char* heading, const char* frame, const char* value, double top, const char* text,
+             HAlign headingAlign = HAlign::Left)
 {
-    t.add(box(QLatin1String(heading), 2, top, 273, 4.2, 9, HAlign::Left, QLatin1String(text)));
+    t.add(box(QLatin1String(heading), 2, top, 273, 4.2, 9, headingAlign, QLatin1String(text)));
     t.add(rectangle(QLatin1String(frame), 1, top + 5, 275, 6.6));
     t.add(box(QLatin1String(value), 3, top + 6, 271.5, 4.4, 9, HAlign::Left));
 }
@@ -55,24 +56,36 @@ Template page(const QString& name)
     return t;
 }
 
-void addTimeColumns(Template& t)
+void addTimeColumns(Template& t, const TimeColumns& c)
 {
     t.add(rectangle(QStringLiteral("Shape1"), 1, 10, 275, 5.8, LightSteelBlue));
-    t.add(box(QStringLiteral("infInizio"), 2, 11, 31.8, 4.2, 9, HAlign::Centre, QStringLiteral("DALLE ORE")));
-    t.add(box(QStringLiteral("infFine"), 36, 11, 31.8, 4.2, 9, HAlign::Centre, QStringLiteral("ALLE ORE")));
+    t.add(box(QStringLiteral("infInizio"), 2, 11, c.width, 4.2, c.headingPointSize, HAlign::Centre, c.startHeading));
+    t.add(box(QStringLiteral("infFine"), c.endLeft, 11, c.width, 4.2, c.headingPointSize, HAlign::Centre,
+              c.endHeading));
     for (int r = 1; r <= Rows; ++r) {
         t.add(rectangle(QStringLiteral("Shape%1").arg(r + 1), 1, rowTop(r) - 1, 275, 6.6));
-        t.add(box(layout::numberedName("titInizio", r), 2, rowTop(r), 31.8, 4.4, 9, HAlign::Centre));
-        t.add(box(layout::numberedName("titFine", r), 36, rowTop(r), 31.8, 4.4, 9, HAlign::Centre));
+        t.add(box(layout::numberedName("titInizio", r), 2, rowTop(r), c.width, 4.4, 9, HAlign::Centre));
+        t.add(box(layout::numberedName("titFine", r), c.endLeft, rowTop(r), c.width, 4.4, 9, HAlign::Centre));
     }
-    t.add(verticalLine(QStringLiteral("Line2"), 35, 10, 89.6));
-    t.add(verticalLine(QStringLiteral("Line1"), 69, 10, 89.6));
+    t.add(verticalLine(QStringLiteral("Line2"), c.startRule, 10, 89.6));
+    t.add(verticalLine(QStringLiteral("Line1"), c.endRule, 10, 89.6));
 }
 
 void addLowerPart(Template& t)
 {
     titledBox(t, "Shape14", "Memo2", "Shape15", "titPeriodo", 1, 129, "PERIODO VALIDITA'");
     titledBox(t, "Shape16", "Memo36", "Shape17", "titSede", 135, 141, "SEDE OPERATIVA");
+    addClosingPart(t);
+}
+
+void addSiteAcross(Template& t)
+{
+    t.add(rectangle(QStringLiteral("Shape16"), 1, 106, 275, 5.8, Beige));
+    wideBox(t, "Memo36", "Shape17", "titSede", 107, "SEDE OPERATIVA", HAlign::Centre);
+}
+
+void addClosingPart(Template& t)
+{
     wideBox(t, "Memo35", "Shape19", "titDisposizioni", 125, "DISPOSIZIONI ORGANIZZATIVE");
     wideBox(t, "Memo37", "Shape21", "titAnnotazioni", 142, "ANNOTAZIONI");
 

@@ -1,11 +1,11 @@
 #pragma once
-// What the timetables share, the service-hours templates and the daily shift
-// tables: their export's cells and the printed sheet. The sheet is an A4
-// landscape page with 10 mm margins, a table of
-// twelve rows under a light steel blue heading band with the start and end
-// columns, and under it the period and site boxes on beige bars, the
-// instructions and the notes, the signature line and the gold footer band.
-// Each sheet adds its own title and its own columns.
+// What the timetables share, the service-hours templates and the daily and
+// weekly shift tables: their export's cells and the printed sheet. The sheet
+// is an A4 landscape page with 10 mm margins, a table of twelve rows under a
+// light steel blue heading band with the start and end columns, and under it
+// the period and site boxes on beige bars (or the site alone across the
+// page), the instructions and the notes, the signature line and the gold
+// footer band. Each sheet adds its own title and its own columns.
 
 #include "output/report.h"
 #include "output/spreadsheet.h"
@@ -31,16 +31,36 @@ Report::Object box(const QString& name, double left, double top, double width, d
 // the preview buttons print, zoom, full screen and close.
 Report::Template page(const QString& name);
 
-// The heading band `Shape1` with "DALLE ORE" and "ALLE ORE", the twelve row
-// frames `Shape2` ... `Shape13` with their start and end boxes `titInizio`rr
-// and `titFine`rr, and the column rules `Line2` and `Line1`.
-void addTimeColumns(Report::Template& sheet);
+// The start and end columns of the rows, in millimetres: both boxes as wide,
+// the start box from 2 mm, the end box from `endLeft`, each followed by its
+// rule. The defaults are the wide columns of the service-hours and daily
+// sheets.
+struct TimeColumns {
+    double width = 31.8;
+    double endLeft = 36;
+    double startRule = 35;
+    double endRule = 69;
+    QString startHeading = QStringLiteral("DALLE ORE");
+    QString endHeading = QStringLiteral("ALLE ORE");
+    double headingPointSize = 9;
+};
 
-// Everything under the rows: "PERIODO VALIDITA'" with `titPeriodo`, "SEDE
-// OPERATIVA" with `titSede`, "DISPOSIZIONI ORGANIZZATIVE" with
-// `titDisposizioni`, "ANNOTAZIONI" with `titAnnotazioni`, the signature line
-// and the footer `txtCalce` ("Data e ora stampa").
+// The heading band `Shape1` with the two headings `infInizio` and `infFine`,
+// the twelve row frames `Shape2` ... `Shape13` with their start and end
+// boxes `titInizio`rr and `titFine`rr, and the column rules `Line2` (after
+// the start) and `Line1` (after the end).
+void addTimeColumns(Report::Template& sheet, const TimeColumns& columns = {});
+
+// Everything under the rows: "PERIODO VALIDITA'" with `titPeriodo` and "SEDE
+// OPERATIVA" with `titSede` side by side, then addClosingPart().
 void addLowerPart(Report::Template& sheet);
+// "SEDE OPERATIVA" on a beige bar across the page with `titSede` framed
+// under it, left-aligned, in place of the period and site boxes.
+void addSiteAcross(Report::Template& sheet);
+// The end of the page: "DISPOSIZIONI ORGANIZZATIVE" with `titDisposizioni`,
+// "ANNOTAZIONI" with `titAnnotazioni`, the signature line and the footer
+// `txtCalce` ("Data e ora stampa").
+void addClosingPart(Report::Template& sheet);
 
 // Sets the page to landscape; every box "tit" + field takes the record's
 // field trimmed, for the head fields and for rows 1 to 12 of the row stems

@@ -69,9 +69,15 @@ void ArchiveFile::write(const Record& record)
         fail(ArchiveError::Operation::Write, QStringLiteral("record di un altro archivio"));
     if (m_index > count())
         fail(ArchiveError::Operation::Write, QStringLiteral("scrittura oltre la fine"));
+    // A reserved block is written as zeros, also when the record was read
+    // from a file that held something else there.
+    QByteArray bytes = record.bytes();
+    for (const RecordLayout::Field& f : m_layout.fields())
+        if (f.kind == FieldKind::Reserved)
+            std::fill_n(bytes.data() + f.offset, f.capacity + 1, '\0');
     m_ahead.clear();
     QString error;
-    if (!Journal::write(m_file, qint64(m_index) * m_layout.recordSize(), record.bytes(), &error))
+    if (!Journal::write(m_file, qint64(m_index) * m_layout.recordSize(), bytes, &error))
         fail(ArchiveError::Operation::Write, error);
     ++m_index;
     m_count = std::max(m_count, m_index);

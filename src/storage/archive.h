@@ -39,7 +39,8 @@ public:
     int index() const { return m_index; }
     // Reads the record at index() and advances; past the end is an error.
     Record read();
-    // Writes at index() (overwrite, or append at count()) and advances.
+    // Writes at index() (overwrite, or append at count()) and advances. The
+    // layout's reserved blocks are written as zeros whatever the record holds.
     void write(const Record& record);
     // Flushes and closes; reports a failed flush. The destructor closes silently.
     void close();

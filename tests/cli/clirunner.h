@@ -69,6 +69,12 @@ inline QList<QSize> pdfMediaBoxes(const QByteArray& pdf)
     return sizes;
 }
 
+// A PDF of one A4 landscape page: a printed sheet.
+inline bool isOneLandscapePage(const QByteArray& pdf)
+{
+    return pdf.startsWith("%PDF-") && pdfPageCount(pdf) == 1 && pdfMediaBoxes(pdf) == QList<QSize>{QSize(842, 595)};
+}
+
 // The text of a PDF as pdftotext reads it; a null string when pdftotext is
 // not installed.
 inline QString pdfText(const QString& pdf)

@@ -18,6 +18,8 @@
 #include "shifts/dailyrules.h"
 #include "shifts/dailysheet.h"
 #include "shifts/shiftrecords.h"
+#include "shifts/weeklyrules.h"
+#include "shifts/weeklysheet.h"
 #include "storage/record.h"
 
 #include <QDate>
@@ -87,6 +89,9 @@ void buildFrom(const Record& record)
         (void)daily::exportCells(record);
         Report::Template sheet = DailySheet::design();
         DailySheet::fill(sheet, record, QDateTime(today, QTime(9, 0)), QStringLiteral("HH:mm:ss"));
+    } else if (Archive == "weekly") {
+        (void)weekly::resultLine(record);
+        (void)WeeklySheet::filled(record, QStringLiteral("HH:mm:ss"));
     }
 }
 

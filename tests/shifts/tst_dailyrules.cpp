@@ -6,6 +6,7 @@
 #include "shifts/dailyfixture.h"
 #include "shifts/dailysheet.h"
 #include "storage/appdir.h"
+#include "support/pageink.h"
 #include "testsupport.h"
 
 #include <QTemporaryDir>
@@ -24,26 +25,6 @@ QList<int> positions(const QList<ResultLine>& lines)
     for (const ResultLine& l : lines)
         out << l.position;
     return out;
-}
-
-constexpr double Dpi = 254;  // 10 pixels per millimetre
-int px(double millimetres) { return qRound(millimetres * 10); }
-bool isInk(QRgb p) { return qGray(p) < 110; }
-
-// The ink inside a region of the page, in millimetres from the paper's corner;
-// an empty rectangle when there is none.
-QRectF inkIn(const QImage& img, const QRectF& mm)
-{
-    int left = INT_MAX, right = -1, top = INT_MAX, bottom = -1;
-    for (int y = px(mm.top()); y < px(mm.bottom()); ++y)
-        for (int x = px(mm.left()); x < px(mm.right()); ++x)
-            if (isInk(img.pixel(x, y))) {
-                left = std::min(left, x), right = std::max(right, x);
-                top = std::min(top, y), bottom = std::max(bottom, y);
-            }
-    if (right < 0)
-        return {};
-    return QRectF(left / 10.0, top / 10.0, (right + 1 - left) / 10.0, (bottom + 1 - top) / 10.0);
 }
 
 }  // namespace
@@ -381,7 +362,7 @@ private slots:
                                                                        {"Attivita12", "Chiusura"}}));
         const Report::Prepared prepared = sheet.prepare();
         QCOMPARE(prepared.pages.size(), 1);
-        const QImage img = Report::renderPage(prepared.pages.first(), Dpi);
+        const QImage img = Report::renderPage(prepared.pages.first(), PageDpi);
         QCOMPARE(img.size(), QSize(2970, 2100));
 
         // The name from the box's left edge (11 mm), the date ending at the
@@ -411,15 +392,8 @@ private slots:
         QVERIFY(!inkIn(img, QRectF(80, 104, 50, 4.4)).isEmpty());
 
         // An empty row shows only the rules at 45, 79 and 188 mm.
-        QList<double> rules;
-        for (int x = px(12); x < px(285); ++x)
-            if (isInk(img.pixel(x, px(57.3))))
-                rules << x / 10.0;
-        for (double x : rules)
-            QVERIFY2(qAbs(x - 45) <= 0.2 || qAbs(x - 79) <= 0.2 || qAbs(x - 188) <= 0.2, qPrintable(QString::number(x)));
-        for (double rule : {45.0, 79.0, 188.0})
-            QVERIFY2(std::any_of(rules.begin(), rules.end(), [rule](double x) { return qAbs(x - rule) <= 0.2; }),
-                     qPrintable(QString::number(rule)));
+        const QString rules = notOnlyRulesAcross(img, 57.3, {45, 79, 188});
+        QVERIFY2(rules.isEmpty(), qPrintable(rules));
         // The rules run from the heading band (20 mm) to 109.6 mm.
         QVERIFY(isInk(img.pixel(px(188), px(20.5))) && isInk(img.pixel(px(188), px(109))));
         QVERIFY(!isInk(img.pixel(px(188), px(111))));
