@@ -17,7 +17,7 @@
 #include "shifts/ui/frmstampaset.h"
 #include "shifts/ui/frmtrovaset.h"
 #include "shifts/ui/frmturni.h"
-#include "shifts/weeklyrules.h"
+#include "shifts/weeklyfixture.h"
 #include "storage/archive.h"
 #include "storage/layout.h"
 #include "support/programwindows.h"
@@ -37,7 +37,7 @@ const QString Year = QStringLiteral("2025");
 const QString Inserted = QString::fromUtf8("La scheda corrente è stata inserita in archivio.");
 const QString Changed = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 
-using Fields = QList<std::pair<QString, QString>>;
+using Fields = WeeklyFields;
 
 QString rowName(const char* stem, int r)
 {
@@ -46,19 +46,15 @@ QString rowName(const char* stem, int r)
 
 Archive weeklyArchive()
 {
-    return Archive(weekly::archivePath(Year), shifts::weeklyLayout());
+    return weeklyArchive(Year);
 }
 
-// Replaces the year's archive with these tables, in this order.
 void writeTables(const QList<Fields>& tables)
 {
-    QFile::remove(weekly::archivePath(Year));
-    for (const Fields& fields : tables) {
-        Record r(shifts::weeklyLayout());
-        for (const auto& [name, value] : fields)
-            r.setText(name, value);
-        weeklyArchive().append(r);
-    }
+    QList<Record> records;
+    for (const Fields& fields : tables)
+        records << weeklyRecord(fields);
+    writeWeekly(Year, records);
 }
 
 QStringList printedTexts(const Report::PreparedPage& page)
@@ -318,8 +314,8 @@ private slots:
                      {"Disposizioni", "Puntuali"}, {"Annotazioni", "Nessuna"}, {"Attivita01", "Apertura"},
                      {"File01", "schema.pdf"}};
         for (int r = 1; r <= 4; ++r)
-            hours << std::pair{rowName("Inizio", r), QStringLiteral("0%1:00").arg(r + 5)}
-                  << std::pair{rowName("Fine", r), QStringLiteral("0%1:30").arg(r + 5)};
+            hours << QPair<QString, QString>{rowName("Inizio", r), QStringLiteral("0%1:00").arg(r + 5)}
+                  << QPair<QString, QString>{rowName("Fine", r), QStringLiteral("0%1:30").arg(r + 5)};
         writeHours({hours});
         writeTables({{{"Nome", "Vecchio"}, {"DataInizio", "05/05/2025"}, {"DataFine", "11/05/2025"},
                       {"Inizio07", "20:00"}, {"Lun01", "ROSSI"}, {"Dom12", "BIANCHI"}, {"File02", "tabella.pdf"}}});
