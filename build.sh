@@ -60,7 +60,7 @@ compile() {
     fi
 }
 
-compile build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNORVALIS_PCH=ON
+compile build -DCMAKE_BUILD_TYPE=Release -DNORVALIS_PCH=ON
 if [ "$mode" = run ]; then
     exec build/bin/norvalis "$@"
 fi
