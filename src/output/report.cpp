@@ -101,6 +101,7 @@ void layoutText(const Object& o, QList<Piece>& out)
         layout.endLayout();
     }
 
+    out.reserve(out.size() + lines.size());
     double y = box.top();
     if (o.vAlign == VAlign::Centre)
         y += (box.height() - lines.size() * pitch) / 2;
@@ -171,8 +172,9 @@ struct BandPieces {
     {
         for (qsizetype i = 0; i < pieces.size(); ++i)
             (pieces.at(i).whole ? wholeByTop : others).push_back(i);
-        std::stable_sort(wholeByTop.begin(), wholeByTop.end(),
-                         [this](qsizetype a, qsizetype b) { return pieces.at(a).top() < pieces.at(b).top(); });
+        const auto byTop = [this](qsizetype a, qsizetype b) { return pieces.at(a).top() < pieces.at(b).top(); };
+        if (!std::is_sorted(wholeByTop.begin(), wholeByTop.end(), byTop))  // lines are laid out top down
+            std::stable_sort(wholeByTop.begin(), wholeByTop.end(), byTop);
     }
 
     // The whole pieces whose top t has low <= t < high, in band order.
