@@ -85,19 +85,21 @@ private slots:
                 continue;
             cell += QChar(char16_t(u));
             if (cell.size() == 400 || u == 0xFFFF) {
-                rows << QStringList{u"a" + cell + u"a"};  // inner blanks and controls are not trimmed
+                rows << QStringList{QLatin1Char('a') + cell + QLatin1Char('a')};  // inner blanks and controls are not trimmed
                 cell.clear();
             }
         }
+        const QChar high(0xD83D), low(0xDE00);
         for (const QString& odd : {QStringLiteral("a\U0001F600b"), QStringLiteral("\U0001F600"),
-                                   QString(u"a") + QChar(0xD83D) + u"b", QString(u"a") + QChar(0xDE00) + u"b",
-                                   QString(u"a") + QChar(0xD83D), QChar(0xDE00) + QString(u"b <\u20AC>")})
+                                   QStringLiteral("a") + high + QLatin1Char('b'), QStringLiteral("a") + low + QLatin1Char('b'),
+                                   QStringLiteral("a") + high, low + QStringLiteral("b <\u20AC>")})
             rows << QStringList{odd};
         const auto table = Spreadsheet::Table::of(QStringLiteral("W \u00E8 \u03A9"), {{QStringLiteral("V"), 10}}, rows);
 
-        QString whole = QStringLiteral("<tr>") + QString::fromLatin1(H) + u"10>V</td></tr>";
+        QString whole = QStringLiteral("<tr>") + QString::fromLatin1(H) + QStringLiteral("10>V</td></tr>");
         for (const QStringList& row : std::as_const(rows))
-            whole += u"<tr>" + QString::fromLatin1(D) + Spreadsheet::escaped(row.first()) + u"</td></tr>";
+            whole += QStringLiteral("<tr>") + QString::fromLatin1(D) + Spreadsheet::escaped(row.first()) +
+                     QStringLiteral("</td></tr>");
         QCOMPARE(Spreadsheet::document(table),
                  expectedFile("W \xE8 ?", TextField::toAnsi(whole)));
     }
