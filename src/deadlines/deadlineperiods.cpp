@@ -53,23 +53,23 @@ constexpr ColumnTitle KeyTitle = {"Codice univoco", 150, 150};
 
 bool isPeriodList(Period period) { return period != Period::Archive; }
 
-QString field(const Record& r, const char* name)
+QString field(const RecordView& r, const char* name)
 {
     return TextField::trimmed(r.text(QString::fromLatin1(name)));
 }
 
-Row rowOf(int number, const Record& r, bool withKey)
+Row rowOf(int number, const RecordView& r, bool withKey)
 {
     return {number, rowCells(r), withKey ? sortKey(r) : QString()};
 }
 
 // The selected deadlines of the archive at `path`, numbered in reading order,
 // then put in order of their key; rows with the same key keep their reading order.
-QList<Row> periodRows(const QString& path, const std::function<bool(const Record&)>& selected, Failure* failure)
+QList<Row> periodRows(const QString& path, const std::function<bool(const RecordView&)>& selected, Failure* failure)
 {
     QList<Row> rows;
     try {
-        Archive(path, recordLayout()).scan([&](int, const Record& r) {
+        Archive(path, recordLayout()).scanViews([&](int, const RecordView& r) {
             if (selected(r))
                 rows.push_back(rowOf(int(rows.size()) + 1, r, true));
         });
@@ -106,7 +106,7 @@ QList<GridColumn> gridColumns(Period period)
     return columns;
 }
 
-QStringList rowCells(const Record& deadline)
+QStringList rowCells(const RecordView& deadline)
 {
     QStringList cells;
     cells.reserve(kFieldColumns);
@@ -115,7 +115,7 @@ QStringList rowCells(const Record& deadline)
     return cells;
 }
 
-QString sortKey(const Record& deadline)
+QString sortKey(const RecordView& deadline)
 {
     return field(deadline, "Data").mid(3, 2) + field(deadline, "Giorno") + field(deadline, "OreApp") +
            field(deadline, "MinutiApp");
@@ -125,7 +125,7 @@ QList<Row> imminentRows(const QString& path, const QDate& today, Failure* failur
 {
     return periodRows(
         path,
-        [&today](const Record& r) { return isImminent(r, today); },
+        [&today](const RecordView& r) { return isImminent(r, today); },
         failure);
 }
 
@@ -144,7 +144,7 @@ QList<Row> dayRows(const QDate& date, Failure* failure)
 {
     const QString day = Dates::format(date);
     return periodRows(
-        archivePathOfYear(date.year()), [&day](const Record& r) { return field(r, "Data") == day; }, failure);
+        archivePathOfYear(date.year()), [&day](const RecordView& r) { return field(r, "Data") == day; }, failure);
 }
 
 QList<Row> monthRows(const QDate& date, Failure* failure)
@@ -153,7 +153,7 @@ QList<Row> monthRows(const QDate& date, Failure* failure)
     const QString year = QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
     return periodRows(
         archivePathOfYear(date.year()),
-        [&](const Record& r) { return TextField::asciiLower(field(r, "Mese")) == month && field(r, "Anno") == year; },
+        [&](const RecordView& r) { return TextField::asciiLower(field(r, "Mese")) == month && field(r, "Anno") == year; },
         failure);
 }
 
