@@ -5,6 +5,7 @@
 
 #include "output/spreadsheet.h"
 #include "storage/archiveerror.h"
+#include "storage/recordview.h"
 
 #include <QDate>
 #include <QList>
@@ -12,8 +13,6 @@
 #include <QStringList>
 
 #include <optional>
-
-class Record;
 
 namespace deadlines {
 
@@ -46,10 +45,10 @@ inline constexpr int kFieldColumns = 19;
 
 // Columns 1 to 19 of a deadline, each field trimmed; a flag shows the text it
 // holds, whatever that is.
-QStringList rowCells(const Record& deadline);
+QStringList rowCells(const RecordView& deadline);
 // "Codice univoco": the month from `Data` (its 4th and 5th characters), then
 // `Giorno`, `OreApp` and `MinutiApp`.
-QString sortKey(const Record& deadline);
+QString sortKey(const RecordView& deadline);
 
 // Every list reads its archive with the open-or-create rule: a missing
 // archive is created empty. A file failure stops the reading: the rows read
