@@ -54,17 +54,17 @@ constexpr ColumnTitle KeyTitle = {"Codice univoco", 150, 150};
 
 bool isPeriodList(Period period) { return period != Period::Archive; }
 
-QString field(const RecordView& r, const char* name)
+QString field(const Record& r, const char* name)
 {
     return TextField::trimmed(r.text(QString::fromLatin1(name)));
 }
 
-Row rowOf(int number, const RecordView& r, bool withKey)
+Row rowOf(int number, const Record& r, bool withKey)
 {
     return {number, rowCells(r), withKey ? sortKey(r) : QString()};
 }
 
-using Filter = std::function<bool(const RecordView&)>;
+using Filter = std::function<bool(const Record&)>;
 
 // The deadlines of a period list: imminent on `date`, of the day or of the
 // month of `date`.
@@ -72,16 +72,16 @@ Filter periodFilter(Period period, const QDate& date)
 {
     switch (period) {
     case Period::Imminent:
-        return [date](const RecordView& r) { return isImminent(r, date); };
+        return [date](const Record& r) { return isImminent(r, date); };
     case Period::Day:
-        return [day = Dates::format(date)](const RecordView& r) { return field(r, "Data") == day; };
+        return [day = Dates::format(date)](const Record& r) { return field(r, "Data") == day; };
     case Period::Month:
         return [month = monthNameLower(date.month()), year = QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'))](
-                   const RecordView& r) { return TextField::asciiLower(field(r, "Mese")) == month && field(r, "Anno") == year; };
+                   const Record& r) { return TextField::asciiLower(field(r, "Mese")) == month && field(r, "Anno") == year; };
     case Period::Archive:
         break;
     }
-    return [](const RecordView&) { return true; };
+    return [](const Record&) { return true; };
 }
 
 bool byKey(const QString& a, const QString& b) { return a < b; }
@@ -92,7 +92,7 @@ QList<Row> periodRows(const QString& path, const Filter& selected, Failure* fail
 {
     QList<Row> rows;
     try {
-        Archive(path, recordLayout()).scanViews([&](int, const RecordView& r) {
+        Archive(path, recordLayout()).scan([&](int, const Record& r) {
             if (selected(r))
                 rows.push_back(rowOf(int(rows.size()) + 1, r, true));
         });
@@ -171,7 +171,7 @@ QList<GridColumn> gridColumns(Period period)
     return columns;
 }
 
-QStringList rowCells(const RecordView& deadline)
+QStringList rowCells(const Record& deadline)
 {
     QStringList cells;
     cells.reserve(kFieldColumns);
@@ -180,7 +180,7 @@ QStringList rowCells(const RecordView& deadline)
     return cells;
 }
 
-QString sortKey(const RecordView& deadline)
+QString sortKey(const Record& deadline)
 {
     return field(deadline, "Data").mid(3, 2) + field(deadline, "Giorno") + field(deadline, "OreApp") +
            field(deadline, "MinutiApp");

@@ -5,7 +5,6 @@
 
 #include "output/spreadsheet.h"
 #include "storage/archiveerror.h"
-#include "storage/recordview.h"
 
 #include <QDate>
 #include <QList>
@@ -13,6 +12,8 @@
 #include <QStringList>
 
 #include <optional>
+
+class Record;
 
 namespace deadlines {
 
@@ -45,10 +46,10 @@ inline constexpr int kFieldColumns = 19;
 
 // Columns 1 to 19 of a deadline, each field trimmed; a flag shows the text it
 // holds, whatever that is.
-QStringList rowCells(const RecordView& deadline);
+QStringList rowCells(const Record& deadline);
 // "Codice univoco": the month from `Data` (its 4th and 5th characters), then
 // `Giorno`, `OreApp` and `MinutiApp`.
-QString sortKey(const RecordView& deadline);
+QString sortKey(const Record& deadline);
 
 // Every list reads its archive with the open-or-create rule: a missing
 // archive is created empty. A file failure stops the reading: the rows read

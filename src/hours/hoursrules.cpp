@@ -36,13 +36,11 @@ std::optional<SaveCheck::Refusal> checkForSave(const SaveCheck::FieldTexts& text
     return std::nullopt;
 }
 
-QString resultLine(const RecordView& record)
+QString resultLine(const Record& record)
 {
-    static const ListLine::Format format(recordLayout(), {{u"", "Nome", 30},
-                                                          {u"  Periodo: ", "Periodo", 24},
-                                                          {u"  Sede: ", "Sede", 24},
-                                                          {u"  Note: ", "Annotazioni", ListLine::Format::Whole}});
-    return format.line(record);
+    return ListLine::fit(record.text(u"Nome"), 30) + QStringLiteral("  Periodo: ")
+        + ListLine::fit(record.text(u"Periodo"), 24) + QStringLiteral("  Sede: ") + ListLine::fit(record.text(u"Sede"), 24)
+        + QStringLiteral("  Note: ") + TextField::trimmed(record.text(u"Annotazioni"));
 }
 
 QList<ResultLine> search(const QString& archivePath, const SearchTexts& typed)

@@ -7,7 +7,6 @@
 #include "output/resultlist.h"
 #include "output/spreadsheet.h"
 #include "storage/archiveerror.h"
-#include "storage/recordview.h"
 #include "storage/savecheck.h"
 
 #include <QList>
@@ -41,7 +40,7 @@ inline constexpr const char* kSearchPrintTitle = "Riepilogo orari di lavoro";
 
 // Nome in 30 + "  Periodo: " + Periodo in 24 + "  Sede: " + Sede in 24 +
 // "  Note: " + Annotazioni (whole).
-QString resultLine(const RecordView& record);
+QString resultLine(const Record& record);
 // The templates the filters qualify, in archive order. Each line keeps the
 // position of the last template that gives the same line, so that of two
 // equal lines the later template is the one handed back. Throws ArchiveError

@@ -66,7 +66,7 @@ const QList<StoredColumn>& storedColumns()
 
 QByteArrayView storedField(const Record& record, const StoredField& field)
 {
-    return TextField::textBytes(record.bytes().constData() + field.offset, field.capacity);
+    return TextField::storedText(record.bytes().constData() + field.offset, field.capacity);
 }
 
 }  // namespace

@@ -32,13 +32,11 @@ QString workersWith(const QString& current, const QString& member)
     return workers.isEmpty() ? name : workers + QStringLiteral(", ") + name;
 }
 
-QString resultLine(const RecordView& record)
+QString resultLine(const Record& record)
 {
-    static const ListLine::Format format(shifts::dailyLayout(), {{u"", "Nome", 30},
-                                                                 {u"  Data: ", "Data", 10},
-                                                                 {u"  Sede: ", "Sede", 30},
-                                                                 {u"  Note: ", "Annotazioni", ListLine::Format::Whole}});
-    return format.line(record);
+    return ListLine::fit(record.text(u"Nome"), 30) + QStringLiteral("  Data: ")
+        + ListLine::fit(record.text(u"Data"), 10) + QStringLiteral("  Sede: ") + ListLine::fit(record.text(u"Sede"), 30)
+        + QStringLiteral("  Note: ") + TextField::trimmed(record.text(u"Annotazioni"));
 }
 
 QList<ResultLine> search(const QString& archivePath, const SearchTexts& typed)

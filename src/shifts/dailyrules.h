@@ -6,7 +6,6 @@
 #include "output/resultlist.h"
 #include "output/spreadsheet.h"
 #include "storage/archiveerror.h"
-#include "storage/recordview.h"
 #include "storage/savecheck.h"
 
 #include <QList>
@@ -48,7 +47,7 @@ inline constexpr const char* kSearchPrintTitle = "Riepilogo turni di lavoro";
 
 // Nome in 30 + "  Data: " + Data in 10 + "  Sede: " + Sede in 30 +
 // "  Note: " + Annotazioni (whole).
-QString resultLine(const RecordView& record);
+QString resultLine(const Record& record);
 // The tables the filters qualify, in archive order; each line keeps the
 // position of the last table giving the same line. Throws ArchiveError when
 // the archive cannot be used; a missing archive is created empty.

@@ -42,8 +42,7 @@ RecordLayout::RecordLayout(QString archiveName, std::span<const FieldSpec> table
 
 int RecordLayout::indexOf(QStringView name) const
 {
-    // Looked up without a copy of the name: scans look fields up by name.
-    return m_byName.value(QString::fromRawData(name.data(), name.size()), -1);
+    return m_byName.value(name.toString(), -1);
 }
 
 const RecordLayout::Field& RecordLayout::field(QStringView name) const

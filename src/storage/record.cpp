@@ -1,6 +1,5 @@
 #include "storage/record.h"
 
-#include "storage/recordview.h"
 #include "storage/textfield.h"
 
 #include <cstring>
@@ -59,7 +58,12 @@ void Record::setText(int fieldIndex, QStringView value)
 
 std::optional<bool> Record::flag(QStringView name) const
 {
-    return RecordView(*this).flag(name);
+    const QString value = text(name);
+    if (value == TextField::YesText)
+        return true;
+    if (value == TextField::NoText)
+        return false;
+    return std::nullopt;
 }
 
 void Record::setFlag(QStringView name, bool yes)

@@ -33,14 +33,6 @@ const std::array<char16_t, 256>& decodeTable()
     return table;
 }
 
-// Writes one character per byte at `dst`.
-void decode(QChar* dst, QByteArrayView bytes)
-{
-    const auto& table = decodeTable();
-    for (const char byte : bytes)
-        *dst++ = QChar(table[static_cast<unsigned char>(byte)]);
-}
-
 bool isBlankOrControl(QChar c) { return c.unicode() <= u' '; }
 
 }  // namespace
@@ -68,15 +60,10 @@ QString asciiUpper(QStringView text)
 QString asciiLower(QStringView text)
 {
     QString out = text.toString();
-    asciiLowerInPlace(out);
-    return out;
-}
-
-void asciiLowerInPlace(QString& text)
-{
-    for (QChar& c : text)
+    for (QChar& c : out)
         if (c >= u'A' && c <= u'Z')
             c = QChar(c.unicode() - u'A' + u'a');
+    return out;
 }
 
 QByteArray toAnsi(QStringView text)
@@ -86,16 +73,12 @@ QByteArray toAnsi(QStringView text)
 
 QString fromAnsi(const char* bytes, int length)
 {
+    const auto& table = decodeTable();
     QString out(length, Qt::Uninitialized);
-    decode(out.data(), QByteArrayView(bytes, length));
+    QChar* dst = out.data();
+    for (int i = 0; i < length; ++i)
+        dst[i] = QChar(table[static_cast<unsigned char>(bytes[i])]);
     return out;
-}
-
-void appendAnsi(QString& out, QByteArrayView bytes)
-{
-    const qsizetype at = out.size();
-    out.resize(at + bytes.size());
-    decode(out.data() + at, bytes);
 }
 
 void store(char* field, int capacity, QStringView text)
@@ -108,14 +91,7 @@ void store(char* field, int capacity, QStringView text)
     std::memset(field + 1 + length, 0, std::size_t(capacity - length));
 }
 
-QString load(const char* field, int capacity)
-{
-    // Trimming the bytes first gives the same text with one string built instead of two.
-    const QByteArrayView text = textBytes(field, capacity);
-    return fromAnsi(text.data(), int(text.size()));
-}
-
-QByteArrayView textBytes(const char* field, int capacity)
+QByteArrayView storedText(const char* field, int capacity)
 {
     const int length = std::min<int>(static_cast<unsigned char>(field[0]), capacity);
     // Windows-1252 maps exactly the bytes up to 0x20 to the characters up to
@@ -128,6 +104,13 @@ QByteArrayView textBytes(const char* field, int capacity)
     while (end > begin && text[end - 1] <= 0x20)
         --end;
     return QByteArrayView(field + 1 + begin, end - begin);
+}
+
+QString load(const char* field, int capacity)
+{
+    // Trimming the bytes first gives the same text with one string built instead of two.
+    const QByteArrayView text = storedText(field, capacity);
+    return fromAnsi(text.data(), int(text.size()));
 }
 
 }  // namespace TextField
