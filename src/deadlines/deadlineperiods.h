@@ -88,15 +88,5 @@ Spreadsheet::Table exportTable(Period period, const QList<Row>& rows);
 // Writes the file into the data folder, replacing an earlier one only with
 // the complete new file; false with the reason in `error`.
 bool writeExport(Period period, const QList<Row>& rows, QString* error = nullptr);
-// Write the same files straight from the archives while reading them, with
-// the bytes writeExport() gives for the rows above, holding no row: a period
-// list (imminent on `date`, of the day or of the month of `date`, from the
-// archive of its year) holds only where each of its deadlines lies, to write
-// them in order; the whole archive at `path` goes out as it is read. An
-// archive that cannot be read all through writes no file (false, with the
-// failure in `failure`); false with the reason in `error` when the file
-// cannot be written.
-bool writePeriodExport(Period period, const QDate& date, Failure* failure, QString* error = nullptr);
-bool writeArchiveExport(const QString& path, Failure* failure, QString* error = nullptr);
 
 }  // namespace deadlines

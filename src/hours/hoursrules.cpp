@@ -1,7 +1,6 @@
 #include "hours/hoursrules.h"
 
 #include "hours/hoursrecord.h"
-#include "output/archiveexport.h"
 #include "output/timetable.h"
 #include "storage/appdir.h"
 #include "storage/archive.h"
@@ -116,15 +115,6 @@ Spreadsheet::Table exportTable(const QList<QStringList>& rows)
 bool writeExport(const QList<QStringList>& rows, QString* error)
 {
     return Spreadsheet::writeFile(AppDir::filePath(QLatin1String(kExportFileName)), exportTable(rows), error);
-}
-
-bool writeArchiveExport(const QString& path, std::optional<ArchiveError>* failure, QString* error)
-{
-    return ArchiveExport::write(
-        AppDir::filePath(QLatin1String(kExportFileName)), QString::fromLatin1(kExportWorksheet), exportHeader(),
-        Archive(path, recordLayout()),
-        [](Spreadsheet::Writer& writer, int, const Record& record) { writer.row(exportCells(record)); }, failure,
-        error);
 }
 
 }  // namespace hours

@@ -87,9 +87,5 @@ Spreadsheet::Table exportTable(const QList<QStringList>& rows);
 // Writes Orari_Lavoro.xls into the data folder, replacing an earlier one only
 // with the complete new file; false with the reason in `error`.
 bool writeExport(const QList<QStringList>& rows, QString* error = nullptr);
-// Writes the same file straight from the archive at `path` while reading it,
-// as writeExport(gridRows(path)) would: an archive that cannot be read all
-// through writes no file (false, with the failure in `failure`).
-bool writeArchiveExport(const QString& path, std::optional<ArchiveError>* failure, QString* error = nullptr);
 
 }  // namespace hours

@@ -1,6 +1,5 @@
 #include "shifts/dailyrules.h"
 
-#include "output/archiveexport.h"
 #include "output/timetable.h"
 #include "shifts/shiftrecords.h"
 #include "storage/appdir.h"
@@ -84,15 +83,6 @@ Spreadsheet::Table exportTable(const QList<QStringList>& rows)
 bool writeExport(const QList<QStringList>& rows, QString* error)
 {
     return Spreadsheet::writeFile(AppDir::filePath(QLatin1String(kExportFileName)), exportTable(rows), error);
-}
-
-bool writeArchiveExport(const QString& path, std::optional<ArchiveError>* failure, QString* error)
-{
-    return ArchiveExport::write(
-        AppDir::filePath(QLatin1String(kExportFileName)), QString::fromLatin1(kExportWorksheet), exportHeader(),
-        Archive(path, shifts::dailyLayout()),
-        [](Spreadsheet::Writer& writer, int, const Record& record) { writer.row(exportCells(record)); }, failure,
-        error);
 }
 
 }  // namespace daily

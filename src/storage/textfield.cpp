@@ -91,11 +91,12 @@ void store(char* field, int capacity, QStringView text)
     std::memset(field + 1 + length, 0, std::size_t(capacity - length));
 }
 
-QByteArrayView storedText(const char* field, int capacity)
+QString load(const char* field, int capacity)
 {
     const int length = std::min<int>(static_cast<unsigned char>(field[0]), capacity);
     // Windows-1252 maps exactly the bytes up to 0x20 to the characters up to
-    // the blank, so trimming the bytes gives the bytes of the trimmed text.
+    // the blank, so trimming the bytes first gives the same text with one
+    // string built instead of two.
     const auto* text = reinterpret_cast<const unsigned char*>(field + 1);
     int begin = 0;
     int end = length;
@@ -103,14 +104,7 @@ QByteArrayView storedText(const char* field, int capacity)
         ++begin;
     while (end > begin && text[end - 1] <= 0x20)
         --end;
-    return QByteArrayView(field + 1 + begin, end - begin);
-}
-
-QString load(const char* field, int capacity)
-{
-    // Trimming the bytes first gives the same text with one string built instead of two.
-    const QByteArrayView text = storedText(field, capacity);
-    return fromAnsi(text.data(), int(text.size()));
+    return fromAnsi(field + 1 + begin, end - begin);
 }
 
 }  // namespace TextField

@@ -3,7 +3,6 @@
 // the Windows-1252 code page. Every stored text is trimmed and cut to capacity.
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -32,8 +31,6 @@ inline QString fromAnsi(const QByteArray& bytes) { return fromAnsi(bytes.constDa
 // Writes `text` into the capacity + 1 bytes at `field`: trimmed, converted, cut
 // to capacity; the unused bytes are zeroed.
 void store(char* field, int capacity, QStringView text);
-// The text of the field at `field` as its bytes lie, trimmed like load().
-QByteArrayView storedText(const char* field, int capacity);
 // Reads the field at `field`. A length byte above the capacity (a damaged
 // file) is taken as the capacity, so a read never runs into the next field.
 QString load(const char* field, int capacity);
