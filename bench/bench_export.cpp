@@ -1,56 +1,122 @@
-// Speed of the member export: generates a Tesserati.pro of 100,000 records
-// (or the number given), builds the export's rows and writes Tesserati.xls
-// through the same code as the export window, and compares with reading the
-// archive's bytes raw. Not part of the test run.
+// Speed and memory of the member export. Generates a Tesserati.pro of
+// 100,000 records (or the first argument) and writes Tesserati.xls through the
+// same code as `norvalis-cli export members`, side by side with `cat` of the
+// archive to /dev/null (medians of five runs each, taken in turns); then runs
+// `norvalis-cli export members` itself on an archive of 1,000,000 records (or
+// the second argument; 0 skips it) and prints its peak memory.
+// Not part of the test run.
 
 #include "benchsupport.h"
 #include "members/memberexport.h"
 #include "members/memberrecord.h"
 #include "storage/appdir.h"
-#include "storage/archive.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+struct ChildRun {
+    qint64 ns = -1;
+    long peakKb = 0;
+};
+
+// Runs a program with its output to /dev/null; its time and peak memory.
+ChildRun runChild(const std::vector<QByteArray>& command)
+{
+    std::vector<char*> argv;
+    for (const QByteArray& a : command)
+        argv.push_back(const_cast<char*>(a.constData()));
+    argv.push_back(nullptr);
+    QElapsedTimer timer;
+    timer.start();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, STDOUT_FILENO);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    if (pid < 0 || wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return {};
+    return {timer.nsecsElapsed(), usage.ru_maxrss};
+}
+
+qint64 median(std::vector<qint64> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? -1 : values[values.size() / 2];
+}
+
+bool exportOnce(const QString& archive, const QString& xls)
+{
+    std::optional<ArchiveError> failure;
+    return members::writeExport(archive, xls, &failure);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     const int records = argc > 1 ? QByteArray(argv[1]).toInt() : 100000;
+    const int peakRecords = argc > 2 ? QByteArray(argv[2]).toInt() : 1000000;
+    const QString tail = QStringLiteral("citt\u00E0 & <pi\u00F9>");
+
     QTemporaryDir dir;
     AppDir::set(dir.path());
     const QString archive = AppDir::filePath(QLatin1String(members::kFileName));
-    const RecordLayout& layout = members::recordLayout();
-
-    if (!bench::writeMemberArchive(archive, records, QStringLiteral("città & <più>")))
-        return 1;
-
-    // The export: the grid's rows from the archive, then the file.
-    QElapsedTimer timer;
-    timer.start();
-    const members::MemberRows rows = members::loadRows(archive);
-    const qint64 buildNs = timer.nsecsElapsed();
-    timer.restart();
     const QString xls = AppDir::filePath(QLatin1String(members::kExportFileName));
-    if (!Spreadsheet::writeFile(xls, members::exportTable(rows)))
+    if (!bench::writeMemberArchive(archive, records, tail))
         return 1;
-    const qint64 writeNs = timer.nsecsElapsed();
 
-    // Raw: the archive's bytes, record by record, without decoding.
-    qint64 bytes = 0;
-    const qint64 rawNs = bench::rawReadNs(archive, layout.recordSize(), &bytes);
+    constexpr int Runs = 5;
+    std::vector<qint64> exportNs, catNs;
+    for (int run = 0; run < Runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        if (!exportOnce(archive, xls))
+            return 1;
+        exportNs.push_back(timer.nsecsElapsed());
+        const ChildRun cat = runChild({"cat", archive.toLocal8Bit()});
+        if (cat.ns < 0)
+            return 1;
+        catNs.push_back(cat.ns);
+    }
+    const qint64 exportMedian = median(exportNs), catMedian = median(catNs);
+    std::printf("records:            %d (archive %lld MB, Tesserati.xls %lld MB)\n", records,
+                QFileInfo(archive).size() / 1000000, QFileInfo(xls).size() / 1000000);
+    std::printf("export members:     %.1f ms (median of %d)\n", exportMedian / 1e6, Runs);
+    std::printf("cat to /dev/null:   %.1f ms (median of %d)\n", catMedian / 1e6, Runs);
+    std::printf("ratio export/cat:   %.1f\n", catMedian > 0 ? double(exportMedian) / double(catMedian) : 0.0);
 
-    const qint64 exportNs = buildNs + writeNs;
-    std::printf("records:            %d (archive %lld MB, Tesserati.xls %lld MB)\n", rows.count(),
-                bytes / 1000000, QFileInfo(xls).size() / 1000000);
-    std::printf("build rows:         %.1f ms\n", buildNs / 1e6);
-    std::printf("write file:         %.1f ms\n", writeNs / 1e6);
-    std::printf("export total:       %.1f ms\n", exportNs / 1e6);
-    std::printf("raw read:           %.1f ms\n", rawNs / 1e6);
-    std::printf("ratio export/raw:   %.1f\n", rawNs > 0 ? double(exportNs) / double(rawNs) : 0.0);
+    if (peakRecords > 0) {
+        QTemporaryDir big;
+        if (!bench::writeMemberArchive(QDir(big.path()).filePath(QLatin1String(members::kFileName)), peakRecords,
+                                       tail))
+            return 1;
+        const ChildRun cli =
+            runChild({NORVALIS_CLI, "--data-dir", big.path().toLocal8Bit(), "export", "members"});
+        if (cli.ns < 0) {
+            std::fprintf(stderr, "norvalis-cli export members failed\n");
+            return 1;
+        }
+        std::printf("norvalis-cli export members, %d records: %.1f ms, peak RSS %.1f MiB\n", peakRecords,
+                    cli.ns / 1e6, cli.peakKb / 1024.0);
+    }
     return 0;
 }

@@ -487,18 +487,29 @@ int writeFailure(const QString& path, const QString& error, const Output& io)
     return io.fail(QStringLiteral("impossibile scrivere %1: %2").arg(path, error));
 }
 
-int exportMembers(const Output& io)
+// An export written while its archive is read, into the data folder's
+// `fileName`: an archive that cannot be read all through writes nothing and
+// is reported as such; a file that cannot be written, with the system's reason.
+int exportStreamed(const std::function<bool(std::optional<ArchiveError>*, QString*)>& write, const char* fileName,
+                   const Output& io)
 {
     std::optional<ArchiveError> failure;
-    const members::MemberRows rows =
-        members::loadRows(AppDir::filePath(QLatin1String(members::kFileName)), &failure);
+    QString error;
+    if (write(&failure, &error))
+        return Ok;
     if (failure)
         return io.fail(QString::fromStdString(failure->what()));
-    const QString path = AppDir::filePath(QLatin1String(members::kExportFileName));
-    QString error;
-    if (!Spreadsheet::writeFile(path, members::exportTable(rows), &error))
-        return writeFailure(path, error, io);
-    return Ok;
+    return writeFailure(AppDir::filePath(QLatin1String(fileName)), error, io);
+}
+
+int exportMembers(const Output& io)
+{
+    return exportStreamed(
+        [](std::optional<ArchiveError>* failure, QString* error) {
+            return members::writeExport(AppDir::filePath(QLatin1String(members::kFileName)),
+                                        AppDir::filePath(QLatin1String(members::kExportFileName)), failure, error);
+        },
+        members::kExportFileName, io);
 }
 
 // The deadline lists: `deadlines YEAR`, `imminent`, `day DATE`, `month DATE`.
@@ -517,43 +528,35 @@ int exportDeadlines(const QString& list, const QStringList& args, const Output& 
     if (dated && !date)
         return io.usage(QStringLiteral("data non valida (GG/MM/AAAA): ") + args.first());
 
-    deadlines::Failure failure;
-    Period period = Period::Imminent;
-    QList<deadlines::Row> rows;
     if (yearly) {
-        period = Period::Archive;
-        rows = deadlines::archiveRows(AppDir::filePath(deadlines::fileName(args.first())), &failure);
-    } else if (list == QLatin1String("day")) {
-        period = Period::Day;
-        rows = deadlines::dayRows(*date, &failure);
-    } else if (list == QLatin1String("month")) {
-        period = Period::Month;
-        rows = deadlines::monthRows(*date, &failure);
-    } else {
-        rows = deadlines::currentImminentRows(&failure);
+        const QString archive = AppDir::filePath(deadlines::fileName(args.first()));
+        return exportStreamed(
+            [&archive](deadlines::Failure* failure, QString* error) {
+                return deadlines::writeArchiveExport(archive, failure, error);
+            },
+            deadlines::exportFile(Period::Archive).fileName, io);
     }
-    if (failure)
-        return io.fail(QString::fromStdString(failure->what()));
-    QString error;
-    if (!deadlines::writeExport(period, rows, &error))
-        return writeFailure(AppDir::filePath(QLatin1String(deadlines::exportFile(period).fileName)), error, io);
-    return Ok;
+    const Period period = list == QLatin1String("day")     ? Period::Day
+                          : list == QLatin1String("month") ? Period::Month
+                                                           : Period::Imminent;
+    const QDate day = dated ? *date : Clock::today();
+    return exportStreamed(
+        [period, &day](deadlines::Failure* failure, QString* error) {
+            return deadlines::writePeriodExport(period, day, failure, error);
+        },
+        deadlines::exportFile(period).fileName, io);
 }
 
-// The export of a timetable archive, written from its window's grid: an
-// archive that cannot be read all through writes nothing.
-template <typename GridRows, typename WriteExport>
-int exportGrid(const QString& archivePath, GridRows gridRows, WriteExport writeExport, const char* fileName,
-               const Output& io)
+// The export of a timetable archive.
+template <typename WriteArchiveExport>
+int exportTimetables(const QString& archivePath, WriteArchiveExport writeArchiveExport, const char* fileName,
+                     const Output& io)
 {
-    std::optional<ArchiveError> failure;
-    const QList<QStringList> rows = gridRows(archivePath, &failure);
-    if (failure)
-        return io.fail(QString::fromStdString(failure->what()));
-    QString error;
-    if (!writeExport(rows, &error))
-        return writeFailure(AppDir::filePath(QLatin1String(fileName)), error, io);
-    return Ok;
+    return exportStreamed(
+        [&](std::optional<ArchiveError>* failure, QString* error) {
+            return writeArchiveExport(archivePath, failure, error);
+        },
+        fileName, io);
 }
 
 int exportArchive(const QStringList& args, const Output& io)
@@ -569,7 +572,7 @@ int exportArchive(const QStringList& args, const Output& io)
             return io.usage(QStringLiteral("export %1 non vuole argomenti").arg(args.first()));
         if (args.first() == QLatin1String("members"))
             return exportMembers(io);
-        return exportGrid(hours::archivePath(), hours::gridRows, hours::writeExport, hours::kExportFileName, io);
+        return exportTimetables(hours::archivePath(), hours::writeArchiveExport, hours::kExportFileName, io);
     }
     if (args.first() == QLatin1String("daily")) {
         if (args.size() != 2)
@@ -577,7 +580,7 @@ int exportArchive(const QStringList& args, const Output& io)
         const std::optional<QString> year = yearArgument(args.mid(1), QStringLiteral("export daily"), io);
         if (!year)
             return Usage;
-        return exportGrid(daily::archivePath(*year), daily::gridRows, daily::writeExport, daily::kExportFileName, io);
+        return exportTimetables(daily::archivePath(*year), daily::writeArchiveExport, daily::kExportFileName, io);
     }
     return exportDeadlines(args.first(), args.mid(1), io);
 }

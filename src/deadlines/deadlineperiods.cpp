@@ -3,6 +3,7 @@
 #include "app/dates.h"
 #include "deadlines/deadlinerecord.h"
 #include "deadlines/deadlinerules.h"
+#include "output/archiveexport.h"
 #include "storage/appdir.h"
 #include "storage/archive.h"
 #include "storage/record.h"
@@ -53,23 +54,45 @@ constexpr ColumnTitle KeyTitle = {"Codice univoco", 150, 150};
 
 bool isPeriodList(Period period) { return period != Period::Archive; }
 
-QString field(const Record& r, const char* name)
+QString field(const RecordView& r, const char* name)
 {
     return TextField::trimmed(r.text(QString::fromLatin1(name)));
 }
 
-Row rowOf(int number, const Record& r, bool withKey)
+Row rowOf(int number, const RecordView& r, bool withKey)
 {
     return {number, rowCells(r), withKey ? sortKey(r) : QString()};
 }
 
+using Filter = std::function<bool(const RecordView&)>;
+
+// The deadlines of a period list: imminent on `date`, of the day or of the
+// month of `date`.
+Filter periodFilter(Period period, const QDate& date)
+{
+    switch (period) {
+    case Period::Imminent:
+        return [date](const RecordView& r) { return isImminent(r, date); };
+    case Period::Day:
+        return [day = Dates::format(date)](const RecordView& r) { return field(r, "Data") == day; };
+    case Period::Month:
+        return [month = monthNameLower(date.month()), year = QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'))](
+                   const RecordView& r) { return TextField::asciiLower(field(r, "Mese")) == month && field(r, "Anno") == year; };
+    case Period::Archive:
+        break;
+    }
+    return [](const RecordView&) { return true; };
+}
+
+bool byKey(const QString& a, const QString& b) { return a < b; }
+
 // The selected deadlines of the archive at `path`, numbered in reading order,
 // then put in order of their key; rows with the same key keep their reading order.
-QList<Row> periodRows(const QString& path, const std::function<bool(const Record&)>& selected, Failure* failure)
+QList<Row> periodRows(const QString& path, const Filter& selected, Failure* failure)
 {
     QList<Row> rows;
     try {
-        Archive(path, recordLayout()).scan([&](int, const Record& r) {
+        Archive(path, recordLayout()).scanViews([&](int, const RecordView& r) {
             if (selected(r))
                 rows.push_back(rowOf(int(rows.size()) + 1, r, true));
         });
@@ -78,8 +101,50 @@ QList<Row> periodRows(const QString& path, const std::function<bool(const Record
             *failure = e;
         return rows;
     }
-    std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.key < b.key; });
+    std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return byKey(a.key, b.key); });
     return rows;
+}
+
+// The indexes of the selected deadlines in the order periodRows() gives
+// them, with only their keys held. Throws ArchiveError.
+QList<int> periodOrder(const QString& path, const Filter& selected)
+{
+    struct Entry {
+        QString key;
+        int index;
+    };
+    QList<Entry> entries;
+    Archive(path, recordLayout()).scan([&](int position, const Record& r) {
+        if (selected(r))
+            entries.push_back({sortKey(r), position - 1});
+    });
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return byKey(a.key, b.key); });
+    QList<int> order;
+    order.reserve(entries.size());
+    for (const Entry& e : std::as_const(entries))
+        order.push_back(e.index);
+    return order;
+}
+
+// A row of the file: columns 1 to 19, and the key for the period lists.
+void writeRow(Spreadsheet::Writer& writer, const Record& r, bool withKey)
+{
+    writer.beginRow();
+    for (const char* name : ColumnFields)
+        writer.cell(field(r, name));
+    if (withKey)
+        writer.cell(sortKey(r));
+    writer.endRow();
+}
+
+QString exportPath(Period period)
+{
+    return AppDir::filePath(QLatin1String(exportFile(period).fileName));
+}
+
+QString worksheet(Period period)
+{
+    return QString::fromUtf8(exportFile(period).worksheet);
 }
 
 }  // namespace
@@ -106,7 +171,7 @@ QList<GridColumn> gridColumns(Period period)
     return columns;
 }
 
-QStringList rowCells(const Record& deadline)
+QStringList rowCells(const RecordView& deadline)
 {
     QStringList cells;
     cells.reserve(kFieldColumns);
@@ -115,7 +180,7 @@ QStringList rowCells(const Record& deadline)
     return cells;
 }
 
-QString sortKey(const Record& deadline)
+QString sortKey(const RecordView& deadline)
 {
     return field(deadline, "Data").mid(3, 2) + field(deadline, "Giorno") + field(deadline, "OreApp") +
            field(deadline, "MinutiApp");
@@ -123,10 +188,7 @@ QString sortKey(const Record& deadline)
 
 QList<Row> imminentRows(const QString& path, const QDate& today, Failure* failure)
 {
-    return periodRows(
-        path,
-        [&today](const Record& r) { return isImminent(r, today); },
-        failure);
+    return periodRows(path, periodFilter(Period::Imminent, today), failure);
 }
 
 QString archivePathOfYear(int year)
@@ -142,19 +204,12 @@ QList<Row> currentImminentRows(Failure* failure)
 
 QList<Row> dayRows(const QDate& date, Failure* failure)
 {
-    const QString day = Dates::format(date);
-    return periodRows(
-        archivePathOfYear(date.year()), [&day](const Record& r) { return field(r, "Data") == day; }, failure);
+    return periodRows(archivePathOfYear(date.year()), periodFilter(Period::Day, date), failure);
 }
 
 QList<Row> monthRows(const QDate& date, Failure* failure)
 {
-    const QString month = monthNameLower(date.month());
-    const QString year = QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
-    return periodRows(
-        archivePathOfYear(date.year()),
-        [&](const Record& r) { return TextField::asciiLower(field(r, "Mese")) == month && field(r, "Anno") == year; },
-        failure);
+    return periodRows(archivePathOfYear(date.year()), periodFilter(Period::Month, date), failure);
 }
 
 QList<Row> archiveRows(const QString& path, Failure* failure)
@@ -187,7 +242,7 @@ QList<Spreadsheet::HeaderCell> exportHeader(Period period)
 Spreadsheet::Table exportTable(Period period, const QList<Row>& rows)
 {
     const bool withKey = isPeriodList(period);
-    return {QString::fromUtf8(exportFile(period).worksheet), exportHeader(period), int(rows.size()),
+    return {worksheet(period), exportHeader(period), int(rows.size()),
             [rows, withKey](int index) {
                 const Row& row = rows.at(index);
                 return withKey ? row.cells + QStringList{row.key} : row.cells;
@@ -196,8 +251,41 @@ Spreadsheet::Table exportTable(Period period, const QList<Row>& rows)
 
 bool writeExport(Period period, const QList<Row>& rows, QString* error)
 {
-    return Spreadsheet::writeFile(AppDir::filePath(QLatin1String(exportFile(period).fileName)),
-                                  exportTable(period, rows), error);
+    return Spreadsheet::writeFile(exportPath(period), exportTable(period, rows), error);
+}
+
+bool writePeriodExport(Period period, const QDate& date, Failure* failure, QString* error)
+{
+    const QString path = archivePathOfYear(date.year());
+    QList<int> order;
+    try {
+        order = periodOrder(path, periodFilter(period, date));
+    } catch (const ArchiveError& e) {
+        if (failure)
+            *failure = e;
+        return false;
+    }
+    return ArchiveExport::write(
+        exportPath(period), worksheet(period), exportHeader(period),
+        [&](Spreadsheet::Writer& writer) {
+            ArchiveFile archive(path, recordLayout());
+            for (const int index : std::as_const(order)) {
+                if (!writer.ok())
+                    break;
+                archive.seek(index);
+                writeRow(writer, archive.read(), true);
+            }
+            archive.close();
+        },
+        [] {}, failure, error);
+}
+
+bool writeArchiveExport(const QString& path, Failure* failure, QString* error)
+{
+    return ArchiveExport::write(
+        exportPath(Period::Archive), worksheet(Period::Archive), exportHeader(Period::Archive),
+        Archive(path, recordLayout()),
+        [](Spreadsheet::Writer& writer, int, const Record& r) { writeRow(writer, r, false); }, failure, error);
 }
 
 }  // namespace deadlines

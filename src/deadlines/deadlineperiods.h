@@ -5,6 +5,7 @@
 
 #include "output/spreadsheet.h"
 #include "storage/archiveerror.h"
+#include "storage/recordview.h"
 
 #include <QDate>
 #include <QList>
@@ -12,8 +13,6 @@
 #include <QStringList>
 
 #include <optional>
-
-class Record;
 
 namespace deadlines {
 
@@ -46,10 +45,10 @@ inline constexpr int kFieldColumns = 19;
 
 // Columns 1 to 19 of a deadline, each field trimmed; a flag shows the text it
 // holds, whatever that is.
-QStringList rowCells(const Record& deadline);
+QStringList rowCells(const RecordView& deadline);
 // "Codice univoco": the month from `Data` (its 4th and 5th characters), then
 // `Giorno`, `OreApp` and `MinutiApp`.
-QString sortKey(const Record& deadline);
+QString sortKey(const RecordView& deadline);
 
 // Every list reads its archive with the open-or-create rule: a missing
 // archive is created empty. A file failure stops the reading: the rows read
@@ -88,5 +87,15 @@ Spreadsheet::Table exportTable(Period period, const QList<Row>& rows);
 // Writes the file into the data folder, replacing an earlier one only with
 // the complete new file; false with the reason in `error`.
 bool writeExport(Period period, const QList<Row>& rows, QString* error = nullptr);
+// Write the same files straight from the archives while reading them, with
+// the bytes writeExport() gives for the rows above, holding no row: a period
+// list (imminent on `date`, of the day or of the month of `date`, from the
+// archive of its year) holds only where each of its deadlines lies, to write
+// them in order; the whole archive at `path` goes out as it is read. An
+// archive that cannot be read all through writes no file (false, with the
+// failure in `failure`); false with the reason in `error` when the file
+// cannot be written.
+bool writePeriodExport(Period period, const QDate& date, Failure* failure, QString* error = nullptr);
+bool writeArchiveExport(const QString& path, Failure* failure, QString* error = nullptr);
 
 }  // namespace deadlines

@@ -168,7 +168,7 @@ SavePreparation prepareSave(const FieldTexts& texts, const QString& archiveYear)
     return out;
 }
 
-bool isImminent(const Record& record, const QDate& today)
+bool isImminent(const RecordView& record, const QDate& today)
 {
     const std::optional<QDate> due = Dates::parse(TextField::trimmed(record.text(u"Data")));
     const QString notice = TextField::trimmed(record.text(u"Avviso"));
@@ -180,7 +180,7 @@ bool isImminent(const Record& record, const QDate& today)
 int countImminent(const QString& archivePath, const QDate& today)
 {
     int count = 0;
-    Archive(archivePath, recordLayout()).scan([&](int, const Record& record) {
+    Archive(archivePath, recordLayout()).scanViews([&](int, const RecordView& record) {
         if (isImminent(record, today))
             ++count;
     });
@@ -196,13 +196,15 @@ std::optional<int> reminderCheck()
     }
 }
 
-QString listLine(const Record& record)
+QString listLine(const RecordView& record)
 {
-    return ListLine::fit(record.text(u"Dettagli"), 35) + QStringLiteral("  Data: ")
-        + ListLine::fit(record.text(u"Data"), 10) + QStringLiteral("  Ora: ") + ListLine::fit(record.text(u"Ora"), 5)
-        + QStringLiteral("  Da: ") + ListLine::fit(record.text(u"Pagatore"), 30) + QStringLiteral("  A:  ")
-        + ListLine::fit(record.text(u"Beneficiario"), 30) + QStringLiteral("  \u20AC ")
-        + TextField::trimmed(record.text(u"Costo"));
+    static const ListLine::Format format(recordLayout(), {{u"", "Dettagli", 35},
+                                                          {u"  Data: ", "Data", 10},
+                                                          {u"  Ora: ", "Ora", 5},
+                                                          {u"  Da: ", "Pagatore", 30},
+                                                          {u"  A:  ", "Beneficiario", 30},
+                                                          {u"  \u20AC ", "Costo", ListLine::Format::Whole}});
+    return format.line(record);
 }
 
 const StatusList& statusList(Status status)
@@ -211,20 +213,20 @@ const StatusList& statusList(Status status)
                          [status](const StatusList& l) { return l.status == status; });
 }
 
-bool hasStatus(const Record& record, Status status)
+bool hasStatus(const RecordView& record, Status status)
 {
     const StatusList& list = statusList(status);
-    return TextField::trimmed(record.text(QString::fromLatin1(list.flagField)))
-        == (list.flagYes ? TextField::YesText : TextField::NoText);
+    return record.text(QString::fromLatin1(list.flagField)) == (list.flagYes ? TextField::YesText : TextField::NoText);
 }
 
 namespace {
 
 // Appends the line of every record `listed` takes, in archive order; throws
 // ArchiveError with the lines read so far already appended.
-void collect(const QString& archivePath, const std::function<bool(const Record&)>& listed, QList<ResultLine>& lines)
+void collect(const QString& archivePath, const std::function<bool(const RecordView&)>& listed,
+             QList<ResultLine>& lines)
 {
-    Archive(archivePath, recordLayout()).scan([&](int position, const Record& record) {
+    Archive(archivePath, recordLayout()).scanViews([&](int position, const RecordView& record) {
         if (listed(record))
             lines.push_back({listLine(record), position});
     });
@@ -245,7 +247,7 @@ QList<ResultLine> statusLines(const QString& archivePath, Status status, std::op
 {
     QList<ResultLine> lines;
     try {
-        collect(archivePath, [status](const Record& r) { return hasStatus(r, status); }, lines);
+        collect(archivePath, [status](const RecordView& r) { return hasStatus(r, status); }, lines);
     } catch (const ArchiveError& e) {
         if (failure)
             *failure = e;
@@ -257,7 +259,7 @@ QList<ResultLine> search(const QString& archivePath, const SearchTexts& typed)
 {
     const RecordFilter filter(kSearchFields, typed);
     QList<ResultLine> lines;
-    collect(archivePath, [&filter](const Record& r) { return filter.qualifies(r); }, lines);
+    collect(archivePath, [&filter](const RecordView& r) { return filter.qualifies(r); }, lines);
     return shown(std::move(lines));
 }
 
@@ -265,9 +267,9 @@ std::optional<LineRecord> lastRecordOfLine(const QString& archivePath, const QSt
 {
     const QString wanted = line.trimmed();
     std::optional<LineRecord> found;
-    Archive(archivePath, recordLayout()).scan([&](int position, const Record& record) {
+    Archive(archivePath, recordLayout()).scanViews([&](int position, const RecordView& record) {
         if (listLine(record).trimmed() == wanted)
-            found = LineRecord{position, record};
+            found = LineRecord{position, record.toRecord()};
     });
     return found;
 }

@@ -7,6 +7,7 @@
 #include "output/resultlist.h"
 #include "storage/archive.h"
 #include "storage/record.h"
+#include "storage/recordview.h"
 #include "storage/savecheck.h"
 
 #include <QDate>
@@ -63,7 +64,7 @@ SavePreparation prepareSave(const SaveCheck::FieldTexts& texts, const QString& a
 
 // Imminent today: due date D (Data) less N days of notice (Avviso) <= today
 // <= D. A record whose Data or Avviso cannot be read is never imminent.
-bool isImminent(const Record& record, const QDate& today);
+bool isImminent(const RecordView& record, const QDate& today);
 // The imminent deadlines of an archive (created when missing). Throws
 // ArchiveError when the archive cannot be used.
 int countImminent(const QString& archivePath, const QDate& today);
@@ -77,7 +78,7 @@ inline constexpr const char* ReminderSound = "Avviso.mp3";
 // Dettagli in 35 + "  Data: " + Data in 10 + "  Ora: " + Ora in 5 +
 // "  Da: " + Pagatore in 30 + "  A:  " + Beneficiario in 30 + "  € " +
 // Costo (not padded).
-QString listLine(const Record& record);
+QString listLine(const RecordView& record);
 
 enum class Status { ToConfirm, ToPay, Paid };
 
@@ -98,7 +99,7 @@ inline constexpr std::array<StatusList, 3> kStatusLists = {{
      true},
 }};
 const StatusList& statusList(Status status);
-bool hasStatus(const Record& record, Status status);
+bool hasStatus(const RecordView& record, Status status);
 
 // The lines of a status list, in the list's order (see ListLine::sortAsListBox),
 // each pointing at the last record that gives the same line. A failure ends

@@ -1,6 +1,7 @@
 #include "hours/hoursrules.h"
 
 #include "hours/hoursrecord.h"
+#include "output/archiveexport.h"
 #include "output/timetable.h"
 #include "storage/appdir.h"
 #include "storage/archive.h"
@@ -35,11 +36,13 @@ std::optional<SaveCheck::Refusal> checkForSave(const SaveCheck::FieldTexts& text
     return std::nullopt;
 }
 
-QString resultLine(const Record& record)
+QString resultLine(const RecordView& record)
 {
-    return ListLine::fit(record.text(u"Nome"), 30) + QStringLiteral("  Periodo: ")
-        + ListLine::fit(record.text(u"Periodo"), 24) + QStringLiteral("  Sede: ") + ListLine::fit(record.text(u"Sede"), 24)
-        + QStringLiteral("  Note: ") + TextField::trimmed(record.text(u"Annotazioni"));
+    static const ListLine::Format format(recordLayout(), {{u"", "Nome", 30},
+                                                          {u"  Periodo: ", "Periodo", 24},
+                                                          {u"  Sede: ", "Sede", 24},
+                                                          {u"  Note: ", "Annotazioni", ListLine::Format::Whole}});
+    return format.line(record);
 }
 
 QList<ResultLine> search(const QString& archivePath, const SearchTexts& typed)
@@ -115,6 +118,15 @@ Spreadsheet::Table exportTable(const QList<QStringList>& rows)
 bool writeExport(const QList<QStringList>& rows, QString* error)
 {
     return Spreadsheet::writeFile(AppDir::filePath(QLatin1String(kExportFileName)), exportTable(rows), error);
+}
+
+bool writeArchiveExport(const QString& path, std::optional<ArchiveError>* failure, QString* error)
+{
+    return ArchiveExport::write(
+        AppDir::filePath(QLatin1String(kExportFileName)), QString::fromLatin1(kExportWorksheet), exportHeader(),
+        Archive(path, recordLayout()),
+        [](Spreadsheet::Writer& writer, int, const Record& record) { writer.row(exportCells(record)); }, failure,
+        error);
 }
 
 }  // namespace hours

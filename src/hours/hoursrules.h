@@ -7,6 +7,7 @@
 #include "output/resultlist.h"
 #include "output/spreadsheet.h"
 #include "storage/archiveerror.h"
+#include "storage/recordview.h"
 #include "storage/savecheck.h"
 
 #include <QList>
@@ -40,7 +41,7 @@ inline constexpr const char* kSearchPrintTitle = "Riepilogo orari di lavoro";
 
 // Nome in 30 + "  Periodo: " + Periodo in 24 + "  Sede: " + Sede in 24 +
 // "  Note: " + Annotazioni (whole).
-QString resultLine(const Record& record);
+QString resultLine(const RecordView& record);
 // The templates the filters qualify, in archive order. Each line keeps the
 // position of the last template that gives the same line, so that of two
 // equal lines the later template is the one handed back. Throws ArchiveError
@@ -87,5 +88,9 @@ Spreadsheet::Table exportTable(const QList<QStringList>& rows);
 // Writes Orari_Lavoro.xls into the data folder, replacing an earlier one only
 // with the complete new file; false with the reason in `error`.
 bool writeExport(const QList<QStringList>& rows, QString* error = nullptr);
+// Writes the same file straight from the archive at `path` while reading it,
+// as writeExport(gridRows(path)) would: an archive that cannot be read all
+// through writes no file (false, with the failure in `failure`).
+bool writeArchiveExport(const QString& path, std::optional<ArchiveError>* failure, QString* error = nullptr);
 
 }  // namespace hours

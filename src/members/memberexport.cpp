@@ -1,11 +1,13 @@
 #include "members/memberexport.h"
 
 #include "members/memberrecord.h"
+#include "output/archiveexport.h"
 #include "storage/archive.h"
 #include "storage/record.h"
 #include "storage/textfield.h"
 
 #include <QFileInfo>
+#include <QVarLengthArray>
 
 namespace members {
 namespace {
@@ -37,6 +39,34 @@ const QList<QList<int>>& columnIndexes()
         return result;
     }();
     return indexes;
+}
+
+// Where the fields of each column lie in a record.
+struct StoredField {
+    int offset;
+    int capacity;
+};
+using StoredColumn = QList<StoredField>;
+
+const QList<StoredColumn>& storedColumns()
+{
+    static const QList<StoredColumn> columns = [] {
+        QList<StoredColumn> result;
+        const RecordLayout& layout = recordLayout();
+        for (const QList<int>& indexes : columnIndexes()) {
+            StoredColumn column;
+            for (const int index : indexes)
+                column.push_back({layout.field(index).offset, layout.field(index).capacity});
+            result << column;
+        }
+        return result;
+    }();
+    return columns;
+}
+
+QByteArrayView storedField(const Record& record, const StoredField& field)
+{
+    return TextField::textBytes(record.bytes().constData() + field.offset, field.capacity);
 }
 
 }  // namespace
@@ -167,6 +197,46 @@ Spreadsheet::Table exportTable(const MemberRows& rows)
 {
     return {QString::fromUtf8(kExportWorksheet), exportHeader(), rows.count(),
             [&rows](int index) { return rows.exportRow(index); }};
+}
+
+void writeExportRow(Spreadsheet::Writer& writer, const Record& record)
+{
+    // A column of several fields: each trimmed, joined by one blank.
+    QVarLengthArray<char, 3 * (TextField::MaxCapacity + 1)> joined;
+    writer.beginRow();
+    for (const StoredColumn& column : storedColumns()) {
+        if (column.size() == 1) {
+            writer.storedCell(storedField(record, column.first()));
+            continue;
+        }
+        joined.clear();
+        for (qsizetype i = 0; i < column.size(); ++i) {
+            const QByteArrayView text = storedField(record, column.at(i));
+            if (i > 0)
+                joined.append(' ');
+            joined.append(text.data(), text.size());
+        }
+        writer.storedCell(QByteArrayView(joined.data(), joined.size()));
+    }
+    writer.endRow();
+}
+
+bool writeExport(const QString& archivePath, const QString& exportPath, std::optional<ArchiveError>* failure,
+                 QString* error)
+{
+    const QString worksheet = QString::fromUtf8(kExportWorksheet);
+    if (!QFileInfo::exists(archivePath)) {  // no archive yet: no member
+        if (failure)
+            failure->reset();
+        return Spreadsheet::writeFile(exportPath, worksheet, exportHeader(), [](Spreadsheet::Writer&) { return true; },
+                                      error);
+    }
+    return ArchiveExport::write(exportPath, worksheet, exportHeader(),
+                                Archive(archivePath, recordLayout(), ArchiveFile::Mode::ReadOnly),
+                                [](Spreadsheet::Writer& writer, int, const Record& record) {
+                                    writeExportRow(writer, record);
+                                },
+                                failure, error);
 }
 
 }  // namespace members

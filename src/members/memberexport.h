@@ -64,4 +64,15 @@ MemberRows loadRows(const QString& path, std::optional<ArchiveError>* failure = 
 // The export's table over the rows.
 Spreadsheet::Table exportTable(const MemberRows& rows);
 
+// One member's row of the file, from the record's stored text: the cells of
+// exportCells() without building them.
+void writeExportRow(Spreadsheet::Writer& writer, const Record& record);
+// Writes the file at `exportPath` from the archive at `archivePath` while
+// reading it, with the bytes exportTable(loadRows()) gives: a missing archive
+// writes a file of no member; one that cannot be read all through writes no
+// file (false, with the failure in `failure`); false with the reason in
+// `error` when the file cannot be written.
+bool writeExport(const QString& archivePath, const QString& exportPath, std::optional<ArchiveError>* failure,
+                 QString* error = nullptr);
+
 }  // namespace members

@@ -7,18 +7,20 @@
 
 namespace members {
 
-QString resultLine(const Record& record)
+QString resultLine(const RecordView& record)
 {
-    return ListLine::fit(record.text(u"Tesserato"), 30) + QStringLiteral("  Tessera n. ")
-        + ListLine::fit(record.text(u"NumTessera"), 20) + QStringLiteral("  Scad. ")
-        + ListLine::fit(record.text(u"DataScade"), 10) + QStringLiteral("  Tel. ")
-        + ListLine::fit(record.text(u"Recapito"), 12) + QStringLiteral("  ")
-        + TextField::trimmed(record.text(u"Note"));
+    static const ListLine::Format format(recordLayout(), {{u"", "Tesserato", 30},
+                                                          {u"  Tessera n. ", "NumTessera", 20},
+                                                          {u"  Scad. ", "DataScade", 10},
+                                                          {u"  Tel. ", "Recapito", 12},
+                                                          {u"  ", "Note", ListLine::Format::Whole}});
+    return format.line(record);
 }
 
-bool isListable(const Record& record)
+bool isListable(const RecordView& record)
 {
-    return TextField::trimmed(record.text(u"Annullata")) == TextField::NoText;
+    // "No" is ASCII: its bytes are its characters.
+    return record.textBytes(u"Annullata") == QByteArrayView("No");
 }
 
 QList<ResultLine> search(const QString& archivePath, const SearchTexts& typed, ArchiveFile::Mode mode)
@@ -26,14 +28,14 @@ QList<ResultLine> search(const QString& archivePath, const SearchTexts& typed, A
     const RecordFilter filter(kSearchFields, typed);
 
     QList<ResultLine> lines;
-    Archive(archivePath, recordLayout(), mode).scan([&](int position, const Record& record) {
+    Archive(archivePath, recordLayout(), mode).scanViews([&](int position, const RecordView& record) {
         if (filter.qualifies(record) && isListable(record))
             lines.push_back({resultLine(record), position});
     });
     return lines;
 }
 
-bool isDue(const Record& record, const QDate& today, bool* readable)
+bool isDue(const RecordView& record, const QDate& today, bool* readable)
 {
     const std::optional<QDate> expiry = Dates::parse(TextField::trimmed(record.text(u"DataScade")));
     bool ok = false;
@@ -51,7 +53,7 @@ QList<ResultLine> renewals(const QString& archivePath, const QDate& today)
     // Thrown out of the scan to stop it at the first unreadable record.
     struct Unreadable {};
     try {
-        Archive(archivePath, recordLayout()).scan([&](int position, const Record& record) {
+        Archive(archivePath, recordLayout()).scanViews([&](int position, const RecordView& record) {
             bool readable = false;
             const bool due = isDue(record, today, &readable);
             if (!readable)

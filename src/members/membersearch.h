@@ -4,7 +4,7 @@
 
 #include "output/resultlist.h"
 #include "storage/archive.h"
-#include "storage/record.h"
+#include "storage/recordview.h"
 
 #include <QDate>
 #include <QList>
@@ -22,10 +22,10 @@ inline constexpr std::array<const char*, 10> kSearchFields = {
 
 // Tesserato in 30 + "  Tessera n. " + NumTessera in 20 + "  Scad. " +
 // DataScade in 10 + "  Tel. " + Recapito in 12 + "  " + Note (whole).
-QString resultLine(const Record& record);
+QString resultLine(const RecordView& record);
 
 // Only a record whose Annullata reads exactly "No" is ever listed.
-bool isListable(const Record& record);
+bool isListable(const RecordView& record);
 
 // The texts typed in the ten filters (kSearchFields order), as typed.
 using SearchTexts = std::array<QString, kSearchFields.size()>;
@@ -37,7 +37,7 @@ QList<ResultLine> search(const QString& archivePath, const SearchTexts& typed,
 
 // A card is due for renewal when its expiry date less its days of notice is
 // today or past.
-bool isDue(const Record& record, const QDate& today, bool* readable = nullptr);
+bool isDue(const RecordView& record, const QDate& today, bool* readable = nullptr);
 
 // The due, listable cards in archive order. A failure (the archive, an
 // expiry date or notice days that cannot be read) ends the list silently:

@@ -101,6 +101,7 @@ void layoutText(const Object& o, QList<Piece>& out)
         layout.endLayout();
     }
 
+    out.reserve(out.size() + lines.size());
     double y = box.top();
     if (o.vAlign == VAlign::Centre)
         y += (box.height() - lines.size() * pitch) / 2;
@@ -163,6 +164,36 @@ QList<Piece> layoutObjects(const std::vector<Object>& objects)
     return pieces;
 }
 
+// A band's pieces with the whole ones also in order of their tops, so that
+// the pieces of one page are found without walking the whole band: a long
+// list is one band of many lines, and each of its pages takes only its own.
+struct BandPieces {
+    explicit BandPieces(QList<Piece> all) : pieces(std::move(all))
+    {
+        for (qsizetype i = 0; i < pieces.size(); ++i)
+            (pieces.at(i).whole ? wholeByTop : others).push_back(i);
+        const auto byTop = [this](qsizetype a, qsizetype b) { return pieces.at(a).top() < pieces.at(b).top(); };
+        if (!std::is_sorted(wholeByTop.begin(), wholeByTop.end(), byTop))  // lines are laid out top down
+            std::stable_sort(wholeByTop.begin(), wholeByTop.end(), byTop);
+    }
+
+    // The whole pieces whose top t has low <= t < high, in band order.
+    std::vector<qsizetype> wholeWithTop(double low, double high) const
+    {
+        auto it = std::lower_bound(wholeByTop.begin(), wholeByTop.end(), low,
+                                   [this](qsizetype i, double value) { return pieces.at(i).top() < value; });
+        std::vector<qsizetype> found;
+        for (; it != wholeByTop.end() && pieces.at(*it).top() < high; ++it)
+            found.push_back(*it);
+        std::sort(found.begin(), found.end());
+        return found;
+    }
+
+    QList<Piece> pieces;
+    std::vector<qsizetype> wholeByTop;
+    std::vector<qsizetype> others;  // every piece that may be cut, in band order
+};
+
 // Lays the bands out page after page.
 class Flow {
 public:
@@ -220,7 +251,7 @@ private:
         for (const Piece& p : m_free)
             put(p, 0, 0, -1);
         if (m_header) {
-            putBand(layoutObjects(m_header->objects), 0, m_header->height);
+            putBand(BandPieces(layoutObjects(m_header->objects)), 0, m_header->height);
             m_y = m_header->height;
         }
     }
@@ -230,7 +261,7 @@ private:
         if (m_footer) {
             const double y = m_y;
             m_y = m_bottom;
-            putBand(layoutObjects(m_footer->objects), 0, m_footer->height);
+            putBand(BandPieces(layoutObjects(m_footer->objects)), 0, m_footer->height);
             m_y = y;
         }
     }
@@ -245,7 +276,7 @@ private:
 
     void place(const Band& band, bool mayBreak)
     {
-        const QList<Piece> pieces = layoutObjects(band.objects);
+        const BandPieces pieces(layoutObjects(band.objects));
         if (!mayBreak) {
             if (m_y + band.height > m_bottom + Eps && !pageEmpty())
                 newPage();
@@ -256,9 +287,11 @@ private:
         double offset = 0;
         while (band.height - offset > m_bottom - m_y + Eps) {
             double cut = offset + (m_bottom - m_y);
-            for (const Piece& p : pieces)
-                if (p.whole && p.top() < cut - Eps && p.bottom() > cut + Eps && p.top() >= offset - Eps)
+            for (const qsizetype i : pieces.wholeWithTop(offset - Eps, cut - Eps)) {
+                const Piece& p = pieces.pieces.at(i);
+                if (p.top() < cut - Eps && p.bottom() > cut + Eps)
                     cut = std::min(cut, p.top());
+            }
             if (cut <= offset + Eps) {
                 if (!pageEmpty()) {
                     newPage();
@@ -275,16 +308,18 @@ private:
     }
 
     // The slice [from, to) of a band, drawn at the current height.
-    void putBand(const QList<Piece>& pieces, double from, double to)
+    void putBand(const BandPieces& band, double from, double to)
     {
-        for (const Piece& p : pieces) {
-            if (p.whole) {
-                if (p.top() >= from - Eps && p.top() < to - Eps)
-                    put(p, m_y - from, from, to);
-            } else if (p.bottom() >= from - Eps && p.top() < to + Eps) {
-                put(p, m_y - from, from, to);
-            }
+        std::vector<qsizetype> shown = band.wholeWithTop(from - Eps, to - Eps);
+        for (const qsizetype i : band.others) {
+            const Piece& p = band.pieces.at(i);
+            if (p.bottom() >= from - Eps && p.top() < to + Eps)
+                shown.push_back(i);
         }
+        if (!band.others.empty())
+            std::sort(shown.begin(), shown.end());  // in band order, as they were laid out
+        for (const qsizetype i : shown)
+            put(band.pieces.at(i), m_y - from, from, to);
     }
 
     // Moves a piece onto the page, `dy` units down; cut pieces keep only [from, to).

@@ -2,12 +2,14 @@
 
 #include "storage/archive.h"
 #include "storage/recordfilter.h"
+#include "storage/recordview.h"
 #include "storage/textfield.h"
 
 #include <QBrush>
 #include <QFontMetrics>
 #include <QHash>
 #include <QSize>
+#include <QVarLengthArray>
 
 #include <algorithm>
 
@@ -43,11 +45,47 @@ void pointAtLastOfSameText(QList<ResultLine>& lines)
         l.position = last.value(TextField::trimmed(l.text));
 }
 
+Format::Format(const RecordLayout& layout, std::initializer_list<Part> parts) : m_layout(&layout)
+{
+    m_parts.reserve(parts.size());
+    for (const Part& p : parts) {
+        const QString field = QLatin1String(p.field);
+        (void)layout.field(field);  // a name the layout lacks throws here
+        m_parts.push_back({p.before.toString(), field, layout.indexOf(field), p.width});
+        m_fixedSize += p.before.size() + std::max(p.width, 0);
+    }
+}
+
+QString Format::line(const RecordView& record) const
+{
+    // The texts first, so that the line is allocated once at its exact size.
+    QVarLengthArray<QByteArrayView, 8> texts;
+    qsizetype size = m_fixedSize;
+    for (const Resolved& p : m_parts) {
+        // A record of another layout finds its fields by name.
+        const QByteArrayView text = &record.layout() == m_layout ? record.textBytes(p.index) : record.textBytes(p.field);
+        // One character per byte: a fitted text is cut to its width in bytes.
+        texts.push_back(p.width == Whole ? text : text.first(std::min<qsizetype>(text.size(), p.width)));
+        if (p.width == Whole)
+            size += text.size();
+    }
+    QString out;
+    out.reserve(size);
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const Resolved& p = m_parts[std::size_t(i)];
+        out += p.before;
+        TextField::appendAnsi(out, texts[i]);
+        if (p.width != Whole && texts[i].size() < p.width)
+            out.resize(out.size() + p.width - texts[i].size(), QLatin1Char(' '));
+    }
+    return out;
+}
+
 QList<ResultLine> filteredLines(const Archive& archive, const RecordFilter& filter,
-                                const std::function<QString(const Record&)>& lineOf)
+                                const std::function<QString(const RecordView&)>& lineOf)
 {
     QList<ResultLine> lines;
-    archive.scan([&](int position, const Record& record) {
+    archive.scanViews([&](int position, const RecordView& record) {
         if (filter.qualifies(record))
             lines.push_back({lineOf(record), position});
     });

@@ -10,10 +10,13 @@
 #include <QStringList>
 
 #include <functional>
+#include <initializer_list>
+#include <vector>
 
 class Archive;
-class Record;
 class RecordFilter;
+class RecordLayout;
+class RecordView;
 
 // One line of a result list and the 1-based archive position of its record.
 struct ResultLine {
@@ -22,11 +25,40 @@ struct ResultLine {
 
     bool operator==(const ResultLine&) const = default;
 };
+// Moved in memory as it is when a list of 100,000 lines grows.
+Q_DECLARE_TYPEINFO(ResultLine, Q_RELOCATABLE_TYPE);
 
 namespace ListLine {
 
 // The text trimmed, then padded with blanks or cut to `width` characters.
 QString fit(QStringView text, int width);
+
+// The line of a record as a row of parts, each a fixed text followed by a
+// field's trimmed text, fitted to a width (as fit() does) or whole. The line
+// is built straight from the record's bytes into one string.
+class Format {
+public:
+    static constexpr int Whole = -1;
+    struct Part {
+        QStringView before;
+        const char* field;
+        int width;  // Whole: the text as it is
+    };
+
+    Format(const RecordLayout& layout, std::initializer_list<Part> parts);
+    QString line(const RecordView& record) const;
+
+private:
+    struct Resolved {
+        QString before;
+        QString field;
+        int index;  // in the format's layout
+        int width;
+    };
+    const RecordLayout* m_layout;
+    std::vector<Resolved> m_parts;
+    qsizetype m_fixedSize = 0;  // the fixed texts and widths
+};
 
 // The order of a sorted list box: by the whole line with a-z taken as A-Z,
 // then by UTF-16 code unit; equal lines keep the order they came in.
@@ -41,7 +73,7 @@ void pointAtLastOfSameText(QList<ResultLine>& lines);
 // qualifies, in archive order, each pointing at the last record giving the
 // same line. Throws ArchiveError when the archive cannot be used.
 QList<ResultLine> filteredLines(const Archive& archive, const RecordFilter& filter,
-                                const std::function<QString(const Record&)>& lineOf);
+                                const std::function<QString(const RecordView&)>& lineOf);
 
 }  // namespace ListLine
 

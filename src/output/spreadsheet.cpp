@@ -5,6 +5,10 @@
 
 #include <QBuffer>
 
+#include <array>
+#include <bitset>
+#include <cstring>
+
 namespace Spreadsheet {
 namespace {
 
@@ -51,6 +55,59 @@ const char* const Tail = "</table></body></html>";
 // Rows are gathered into chunks of about this many bytes before each write.
 constexpr qsizetype ChunkSize = 1 << 16;
 
+// Windows-1252 as a table, taken once from the codec. A code page of one byte
+// a character maps each UTF-16 unit on its own, except the surrogates (a pair
+// is one character) and any character the codec does not turn into exactly
+// one byte: text holding one of those goes through the codec itself.
+struct Encoding {
+    std::array<char, 0x10000> byte{};
+    std::bitset<0x10000> viaCodec;
+    // A stored byte: the character it reads as, that character encoded
+    // again, and whether it is a blank or a control (what trimming removes).
+    std::array<char16_t, 256> storedChar{};
+    std::array<char, 256> stored{};
+    std::bitset<256> storedBlank;
+    std::bitset<256> storedViaCodec;
+};
+
+const Encoding& encoding()
+{
+    static const Encoding& table = *[] {
+        auto* made = new Encoding;  // kept for the program's life
+        Encoding& e = *made;
+        QString all;
+        all.reserve(0x10000);
+        for (char32_t u = 0; u < 0x10000; ++u)
+            if (!QChar::isSurrogate(u))
+                all += QChar(char16_t(u));
+        const QByteArray bytes = TextField::toAnsi(all);
+        if (bytes.size() == all.size()) {
+            for (qsizetype i = 0; i < all.size(); ++i)
+                e.byte[all.at(i).unicode()] = bytes.at(i);
+        } else {
+            for (const QChar c : std::as_const(all)) {
+                const QByteArray one = TextField::toAnsi(QStringView(&c, 1));
+                if (one.size() == 1)
+                    e.byte[c.unicode()] = one.at(0);
+                else
+                    e.viaCodec.set(c.unicode());
+            }
+        }
+        for (char32_t u = 0xD800; u < 0xE000; ++u)
+            e.viaCodec.set(u);
+        for (int b = 0; b < 256; ++b) {
+            const char raw = char(b);
+            const char16_t c = TextField::fromAnsi(&raw, 1).at(0).unicode();
+            e.storedChar[std::size_t(b)] = c;
+            e.stored[std::size_t(b)] = e.byte[c];
+            e.storedBlank[std::size_t(b)] = c <= u' ';
+            e.storedViaCodec[std::size_t(b)] = e.viaCodec[c];
+        }
+        return made;
+    }();
+    return table;
+}
+
 void appendEscaped(QString& out, QStringView text)
 {
     for (const QChar c : text) {
@@ -61,6 +118,57 @@ void appendEscaped(QString& out, QStringView text)
         default: out += c;
         }
     }
+}
+
+// The longest a character can grow when escaped.
+constexpr qsizetype MaxEscaped = 5;
+
+// Puts the character `c`, escaped, or else its byte `encoded`, at `at`;
+// returns the position after it.
+inline char* putChar(char* at, char16_t c, char encoded)
+{
+    switch (c) {
+    case u'&': std::memcpy(at, "&amp;", 5); return at + 5;
+    case u'<': std::memcpy(at, "&lt;", 4); return at + 4;
+    case u'>': std::memcpy(at, "&gt;", 4); return at + 4;
+    default: *at = encoded; return at + 1;
+    }
+}
+
+// Appends `text` escaped and encoded, then the markup `after`.
+void appendText(QByteArray& out, QStringView text, QLatin1StringView after)
+{
+    const Encoding& e = encoding();
+    const qsizetype start = out.size();
+    out.resize(start + text.size() * MaxEscaped);
+    char* at = out.data() + start;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (e.viaCodec[u]) {
+            // The codec sees the markup that follows, as it would in the whole file.
+            out.resize(start);
+            QString escapedText;
+            escapedText.reserve(text.size() + after.size());
+            appendEscaped(escapedText, text);
+            escapedText += after;
+            out += TextField::toAnsi(escapedText);
+            return;
+        }
+        at = putChar(at, u, e.byte[u]);
+    }
+    out.resize(at - out.constData());
+    out.append(after.data(), after.size());
+}
+
+QStringView trimmedView(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin).unicode() <= u' ')
+        ++begin;
+    while (end > begin && text.at(end - 1).unicode() <= u' ')
+        --end;
+    return text.mid(begin, end - begin);
 }
 
 bool put(QIODevice& device, const QByteArray& bytes)
@@ -85,37 +193,92 @@ QString escaped(QStringView text)
     return out;
 }
 
+Writer::Writer(QIODevice& device, QStringView worksheet, const QList<HeaderCell>& header) : m_device(device)
+{
+    m_buffer.reserve(ChunkSize + 4096);
+    m_buffer += Head;
+    appendText(m_buffer, worksheet, QLatin1StringView(AfterName));
+    m_buffer += "<tr>";
+    for (const HeaderCell& cell : header) {
+        m_buffer += "<td style=\"text-align: left; font-weight: bold;\" width=";
+        m_buffer += QByteArray::number(cell.width);
+        m_buffer += '>';
+        appendText(m_buffer, cell.title, QLatin1StringView("</td>"));
+    }
+    m_buffer += "</tr>";
+}
+
+void Writer::beginRow()
+{
+    m_buffer += "<tr>";
+}
+
+void Writer::cell(QStringView value)
+{
+    m_buffer += DataCell;
+    appendText(m_buffer, trimmedView(value), QLatin1StringView("</td>"));
+}
+
+void Writer::storedCell(QByteArrayView text)
+{
+    const Encoding& e = encoding();
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && e.storedBlank[bytes[begin]])
+        ++begin;
+    while (end > begin && e.storedBlank[bytes[end - 1]])
+        --end;
+    for (qsizetype i = begin; i < end; ++i)
+        if (e.storedViaCodec[bytes[i]]) {
+            cell(TextField::fromAnsi(text.data() + begin, int(end - begin)));
+            return;
+        }
+    m_buffer += DataCell;
+    const qsizetype start = m_buffer.size();
+    m_buffer.resize(start + (end - begin) * MaxEscaped);
+    char* at = m_buffer.data() + start;
+    for (qsizetype i = begin; i < end; ++i)
+        at = putChar(at, e.storedChar[bytes[i]], e.stored[bytes[i]]);
+    m_buffer.resize(at - m_buffer.constData());
+    m_buffer += "</td>";
+}
+
+void Writer::endRow()
+{
+    m_buffer += "</tr>";
+    if (m_buffer.size() >= ChunkSize)
+        flush();
+}
+
+void Writer::row(const QStringList& cells)
+{
+    beginRow();
+    for (const QString& value : cells)
+        cell(value);
+    endRow();
+}
+
+void Writer::flush()
+{
+    if (m_ok)
+        m_ok = put(m_device, m_buffer);
+    m_buffer.resize(0);  // keeps the capacity for the next chunk
+}
+
+bool Writer::finish()
+{
+    m_buffer += Tail;
+    flush();
+    return m_ok;
+}
+
 bool write(QIODevice& device, const Table& table)
 {
-    QString text = QLatin1String(Head);
-    appendEscaped(text, table.worksheet);
-    text += QLatin1String(AfterName);
-    text += QLatin1String("<tr>");
-    for (const HeaderCell& cell : table.header) {
-        text += QLatin1String("<td style=\"text-align: left; font-weight: bold;\" width=");
-        text += QString::number(cell.width);
-        text += QLatin1Char('>');
-        appendEscaped(text, cell.title);
-        text += QLatin1String("</td>");
-    }
-    text += QLatin1String("</tr>");
-
-    for (int r = 0; r < table.rowCount; ++r) {
-        text += QLatin1String("<tr>");
-        for (const QString& value : table.row(r)) {
-            text += QLatin1String(DataCell);
-            appendEscaped(text, TextField::trimmed(value));
-            text += QLatin1String("</td>");
-        }
-        text += QLatin1String("</tr>");
-        if (text.size() >= ChunkSize) {
-            if (!put(device, TextField::toAnsi(text)))
-                return false;
-            text.resize(0);  // keeps the capacity for the next chunk
-        }
-    }
-    text += QLatin1String(Tail);
-    return put(device, TextField::toAnsi(text));
+    Writer writer(device, table.worksheet, table.header);
+    for (int r = 0; r < table.rowCount && writer.ok(); ++r)
+        writer.row(table.row(r));
+    return writer.finish();
 }
 
 QByteArray document(const Table& table)
@@ -130,6 +293,19 @@ QByteArray document(const Table& table)
 bool writeFile(const QString& path, const Table& table, QString* error)
 {
     return SafeFile::replace(path, [&table](QIODevice& device) { return write(device, table); }, error);
+}
+
+bool writeFile(const QString& path, QStringView worksheet, const QList<HeaderCell>& header, const Fill& fill,
+               QString* error)
+{
+    return SafeFile::replace(
+        path,
+        [&](QIODevice& device) {
+            Writer writer(device, worksheet, header);
+            const bool filled = fill(writer);
+            return writer.finish() && filled;
+        },
+        error);
 }
 
 }  // namespace Spreadsheet

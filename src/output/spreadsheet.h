@@ -7,6 +7,7 @@
 // programs keep leading zeros.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -37,6 +38,44 @@ struct Table {
 // &, < and > as &amp; &lt; &gt;; everything else unchanged.
 QString escaped(QStringView text);
 
+// Writes the file row by row while the rows are being read, so that the
+// memory it takes does not grow with the number of rows: the head goes out at
+// once, the rows in chunks of about 64 KB, the tail at finish(). Text is
+// encoded through a table made once from the Windows-1252 codec, with the
+// codec's own result for every character.
+class Writer {
+public:
+    Writer(QIODevice& device, QStringView worksheet, const QList<HeaderCell>& header);
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
+
+    // A data row whose cells are given one at a time between beginRow() and endRow().
+    void beginRow();
+    // A cell: the value trimmed, escaped and encoded.
+    void cell(QStringView value);
+    // A cell from text as a record stores it (Windows-1252 bytes), written
+    // as if it had been read into a string and given to cell().
+    void storedCell(QByteArrayView text);
+    void endRow();
+    // A whole data row.
+    void row(const QStringList& cells);
+
+    // Writes the tail and whatever is still held; false when any write
+    // failed. Once a write fails nothing more is written.
+    bool finish();
+    bool ok() const { return m_ok; }
+
+private:
+    void flush();
+
+    QIODevice& m_device;
+    QByteArray m_buffer;
+    bool m_ok = true;
+};
+
+// Fills the file of `writer`; false to give up (its source could not be read).
+using Fill = std::function<bool(Writer& writer)>;
+
 // The whole file.
 QByteArray document(const Table& table);
 // Writes the file to an open device; false at the first failed write (what
@@ -46,5 +85,9 @@ bool write(QIODevice& device, const Table& table);
 // new file; false when it cannot be written, with the reason in `error` when
 // given (the earlier file then stays as it was).
 bool writeFile(const QString& path, const Table& table, QString* error = nullptr);
+// The same for a file whose rows `fill` writes while it reads them; false
+// too when `fill` gives up.
+bool writeFile(const QString& path, QStringView worksheet, const QList<HeaderCell>& header, const Fill& fill,
+               QString* error = nullptr);
 
 }  // namespace Spreadsheet

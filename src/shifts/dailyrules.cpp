@@ -1,5 +1,6 @@
 #include "shifts/dailyrules.h"
 
+#include "output/archiveexport.h"
 #include "output/timetable.h"
 #include "shifts/shiftrecords.h"
 #include "storage/appdir.h"
@@ -31,11 +32,13 @@ QString workersWith(const QString& current, const QString& member)
     return workers.isEmpty() ? name : workers + QStringLiteral(", ") + name;
 }
 
-QString resultLine(const Record& record)
+QString resultLine(const RecordView& record)
 {
-    return ListLine::fit(record.text(u"Nome"), 30) + QStringLiteral("  Data: ")
-        + ListLine::fit(record.text(u"Data"), 10) + QStringLiteral("  Sede: ") + ListLine::fit(record.text(u"Sede"), 30)
-        + QStringLiteral("  Note: ") + TextField::trimmed(record.text(u"Annotazioni"));
+    static const ListLine::Format format(shifts::dailyLayout(), {{u"", "Nome", 30},
+                                                                 {u"  Data: ", "Data", 10},
+                                                                 {u"  Sede: ", "Sede", 30},
+                                                                 {u"  Note: ", "Annotazioni", ListLine::Format::Whole}});
+    return format.line(record);
 }
 
 QList<ResultLine> search(const QString& archivePath, const SearchTexts& typed)
@@ -83,6 +86,15 @@ Spreadsheet::Table exportTable(const QList<QStringList>& rows)
 bool writeExport(const QList<QStringList>& rows, QString* error)
 {
     return Spreadsheet::writeFile(AppDir::filePath(QLatin1String(kExportFileName)), exportTable(rows), error);
+}
+
+bool writeArchiveExport(const QString& path, std::optional<ArchiveError>* failure, QString* error)
+{
+    return ArchiveExport::write(
+        AppDir::filePath(QLatin1String(kExportFileName)), QString::fromLatin1(kExportWorksheet), exportHeader(),
+        Archive(path, shifts::dailyLayout()),
+        [](Spreadsheet::Writer& writer, int, const Record& record) { writer.row(exportCells(record)); }, failure,
+        error);
 }
 
 }  // namespace daily

@@ -6,6 +6,7 @@
 #include "output/resultlist.h"
 #include "output/spreadsheet.h"
 #include "storage/archiveerror.h"
+#include "storage/recordview.h"
 #include "storage/savecheck.h"
 
 #include <QList>
@@ -47,7 +48,7 @@ inline constexpr const char* kSearchPrintTitle = "Riepilogo turni di lavoro";
 
 // Nome in 30 + "  Data: " + Data in 10 + "  Sede: " + Sede in 30 +
 // "  Note: " + Annotazioni (whole).
-QString resultLine(const Record& record);
+QString resultLine(const RecordView& record);
 // The tables the filters qualify, in archive order; each line keeps the
 // position of the last table giving the same line. Throws ArchiveError when
 // the archive cannot be used; a missing archive is created empty.
@@ -78,5 +79,9 @@ Spreadsheet::Table exportTable(const QList<QStringList>& rows);
 // Writes Turni_Lavoro.xls into the data folder, replacing an earlier one only
 // with the complete new file; false with the reason in `error`.
 bool writeExport(const QList<QStringList>& rows, QString* error = nullptr);
+// Writes the same file straight from the archive at `path` while reading it,
+// as writeExport(gridRows(path)) would: an archive that cannot be read all
+// through writes no file (false, with the failure in `failure`).
+bool writeArchiveExport(const QString& path, std::optional<ArchiveError>* failure, QString* error = nullptr);
 
 }  // namespace daily

@@ -26,13 +26,14 @@ std::optional<SaveCheck::Refusal> checkForSave(const SaveCheck::FieldTexts& text
     return std::nullopt;
 }
 
-QString resultLine(const Record& record)
+QString resultLine(const RecordView& record)
 {
-    return ListLine::fit(record.text(u"Nome"), 30) + QStringLiteral("  Da: ")
-        + ListLine::fit(record.text(u"DataInizio"), 10) + QStringLiteral("  A: ")
-        + ListLine::fit(record.text(u"DataFine"), 10) + QStringLiteral("  Sede: ")
-        + ListLine::fit(record.text(u"Sede"), 30) + QStringLiteral("  Note: ")
-        + TextField::trimmed(record.text(u"Annotazioni"));
+    static const ListLine::Format format(shifts::weeklyLayout(), {{u"", "Nome", 30},
+                                                                  {u"  Da: ", "DataInizio", 10},
+                                                                  {u"  A: ", "DataFine", 10},
+                                                                  {u"  Sede: ", "Sede", 30},
+                                                                  {u"  Note: ", "Annotazioni", ListLine::Format::Whole}});
+    return format.line(record);
 }
 
 QList<ResultLine> search(const QString& archivePath, const SearchTexts& typed)

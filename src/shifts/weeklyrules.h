@@ -4,6 +4,7 @@
 // There is no export of the weekly archive.
 
 #include "output/resultlist.h"
+#include "storage/recordview.h"
 #include "storage/savecheck.h"
 
 #include <QList>
@@ -12,8 +13,6 @@
 
 #include <array>
 #include <optional>
-
-class Record;
 
 namespace weekly {
 
@@ -46,7 +45,7 @@ inline constexpr const char* kSearchPrintTitle = "Riepilogo turni di lavoro";
 
 // Nome in 30 + "  Da: " + DataInizio in 10 + "  A: " + DataFine in 10 +
 // "  Sede: " + Sede in 30 + "  Note: " + Annotazioni (whole).
-QString resultLine(const Record& record);
+QString resultLine(const RecordView& record);
 // The tables the filters qualify, in archive order; each line keeps the
 // position of the last table giving the same line. Throws ArchiveError when
 // the archive cannot be used; a missing archive is created empty.

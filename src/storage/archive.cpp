@@ -43,6 +43,16 @@ void ArchiveFile::seek(int index)
 
 Record ArchiveFile::read()
 {
+    return Record(m_layout, QByteArray(next(), m_layout.recordSize()));
+}
+
+RecordView ArchiveFile::readView()
+{
+    return RecordView(m_layout, next());
+}
+
+const char* ArchiveFile::next()
+{
     if (m_index >= count())
         fail(ArchiveError::Operation::Read,
              QStringLiteral("lettura oltre la fine (record %1 di %2)").arg(m_index + 1).arg(count()));
@@ -54,13 +64,17 @@ Record ArchiveFile::read()
         const int records = std::clamp(ReadAhead / size, 1, count() - m_index);
         if (!m_file.seek(at))
             fail(ArchiveError::Operation::Seek, m_file.errorString());
-        m_ahead = m_file.read(qint64(records) * size);
+        // Read into the same buffer each time: a scan then works in memory
+        // the cache already holds, not in fresh pages.
+        m_ahead.resize(qint64(records) * size);
+        const qint64 got = m_file.read(m_ahead.data(), m_ahead.size());
+        m_ahead.resize(std::max<qint64>(got, 0));
         m_aheadStart = at;
         if (m_ahead.size() < size)
             fail(ArchiveError::Operation::Read, m_file.errorString());
     }
     ++m_index;
-    return Record(m_layout, m_ahead.mid(at - m_aheadStart, size));
+    return m_ahead.constData() + (at - m_aheadStart);
 }
 
 void ArchiveFile::write(const Record& record)
@@ -137,11 +151,14 @@ int Archive::append(const Record& record) const
 
 void Archive::scan(const std::function<void(int, const Record&)>& visit) const
 {
+    scanViews([&visit](int position, const RecordView& view) { visit(position, view.toRecord()); });
+}
+
+void Archive::scanViews(const std::function<void(int, const RecordView&)>& visit) const
+{
     ArchiveFile file(m_path, *m_layout, m_mode);
     const int n = file.count();
-    for (int i = 0; i < n; ++i) {
-        const Record record = file.read();
-        visit(i + 1, record);
-    }
+    for (int i = 0; i < n; ++i)
+        visit(i + 1, file.readView());
     file.close();
 }

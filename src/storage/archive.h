@@ -6,6 +6,7 @@
 #include "storage/archiveerror.h"
 #include "storage/journal.h"
 #include "storage/record.h"
+#include "storage/recordview.h"
 
 #include <QFile>
 #include <QString>
@@ -39,6 +40,9 @@ public:
     int index() const { return m_index; }
     // Reads the record at index() and advances; past the end is an error.
     Record read();
+    // The same record where it lies in the read-ahead, without a copy: valid
+    // until the next read, seek or write.
+    RecordView readView();
     // Writes at index() (overwrite, or append at count()) and advances. The
     // layout's reserved blocks are written as zeros whatever the record holds.
     void write(const Record& record);
@@ -48,6 +52,8 @@ public:
     Journal::Recovery recovery() const { return m_recovery; }
 
 private:
+    // The bytes of the record at index() in the read-ahead; advances.
+    const char* next();
     [[noreturn]] void fail(ArchiveError::Operation operation, const QString& detail) const;
 
     QFile m_file;
@@ -79,6 +85,9 @@ public:
     int append(const Record& record) const;
     // Reads every record from the first to the last, in file order.
     void scan(const std::function<void(int position, const Record& record)>& visit) const;
+    // The same reading, each record seen through a view of the read-ahead
+    // (valid during the call only): for scans that use a few fields of each.
+    void scanViews(const std::function<void(int position, const RecordView& record)>& visit) const;
 
 private:
     QString m_path;

@@ -42,7 +42,8 @@ RecordLayout::RecordLayout(QString archiveName, std::span<const FieldSpec> table
 
 int RecordLayout::indexOf(QStringView name) const
 {
-    return m_byName.value(name.toString(), -1);
+    // Looked up without a copy of the name: scans look fields up by name.
+    return m_byName.value(QString::fromRawData(name.data(), name.size()), -1);
 }
 
 const RecordLayout::Field& RecordLayout::field(QStringView name) const

@@ -1,5 +1,6 @@
 #include "storage/record.h"
 
+#include "storage/recordview.h"
 #include "storage/textfield.h"
 
 #include <cstring>
@@ -58,12 +59,7 @@ void Record::setText(int fieldIndex, QStringView value)
 
 std::optional<bool> Record::flag(QStringView name) const
 {
-    const QString value = text(name);
-    if (value == TextField::YesText)
-        return true;
-    if (value == TextField::NoText)
-        return false;
-    return std::nullopt;
+    return RecordView(*this).flag(name);
 }
 
 void Record::setFlag(QStringView name, bool yes)

@@ -13,11 +13,16 @@ RecordFilter::RecordFilter(const QList<Term>& terms)
     }
 }
 
-int RecordFilter::matches(const Record& record) const
+int RecordFilter::matches(const RecordView& record) const
 {
     int n = 0;
-    for (const Prepared& p : m_terms)
-        if (TextField::asciiLower(record.text(p.field)).contains(p.lowered))
+    QString text;  // one buffer for every field of the record
+    for (const Prepared& p : m_terms) {
+        text.resize(0);
+        TextField::appendAnsi(text, record.textBytes(p.field));
+        TextField::asciiLowerInPlace(text);
+        if (text.contains(p.lowered))
             ++n;
+    }
     return n;
 }

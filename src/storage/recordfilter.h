@@ -6,7 +6,7 @@
 // are filters that are not empty after trimming: with every filter empty,
 // every record qualifies.
 
-#include "storage/record.h"
+#include "storage/recordview.h"
 
 #include <QList>
 #include <QString>
@@ -31,8 +31,8 @@ public:
 
     // The filters not empty after trimming.
     int required() const { return m_required; }
-    int matches(const Record& record) const;
-    bool qualifies(const Record& record) const { return m_required == 0 || matches(record) >= m_required; }
+    int matches(const RecordView& record) const;
+    bool qualifies(const RecordView& record) const { return m_required == 0 || matches(record) >= m_required; }
 
 private:
     template <std::size_t N>

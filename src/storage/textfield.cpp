@@ -33,6 +33,14 @@ const std::array<char16_t, 256>& decodeTable()
     return table;
 }
 
+// Writes one character per byte at `dst`.
+void decode(QChar* dst, QByteArrayView bytes)
+{
+    const auto& table = decodeTable();
+    for (const char byte : bytes)
+        *dst++ = QChar(table[static_cast<unsigned char>(byte)]);
+}
+
 bool isBlankOrControl(QChar c) { return c.unicode() <= u' '; }
 
 }  // namespace
@@ -60,10 +68,15 @@ QString asciiUpper(QStringView text)
 QString asciiLower(QStringView text)
 {
     QString out = text.toString();
-    for (QChar& c : out)
+    asciiLowerInPlace(out);
+    return out;
+}
+
+void asciiLowerInPlace(QString& text)
+{
+    for (QChar& c : text)
         if (c >= u'A' && c <= u'Z')
             c = QChar(c.unicode() - u'A' + u'a');
-    return out;
 }
 
 QByteArray toAnsi(QStringView text)
@@ -73,12 +86,16 @@ QByteArray toAnsi(QStringView text)
 
 QString fromAnsi(const char* bytes, int length)
 {
-    const auto& table = decodeTable();
     QString out(length, Qt::Uninitialized);
-    QChar* dst = out.data();
-    for (int i = 0; i < length; ++i)
-        dst[i] = QChar(table[static_cast<unsigned char>(bytes[i])]);
+    decode(out.data(), QByteArrayView(bytes, length));
     return out;
+}
+
+void appendAnsi(QString& out, QByteArrayView bytes)
+{
+    const qsizetype at = out.size();
+    out.resize(at + bytes.size());
+    decode(out.data() + at, bytes);
 }
 
 void store(char* field, int capacity, QStringView text)
@@ -93,10 +110,16 @@ void store(char* field, int capacity, QStringView text)
 
 QString load(const char* field, int capacity)
 {
+    // Trimming the bytes first gives the same text with one string built instead of two.
+    const QByteArrayView text = textBytes(field, capacity);
+    return fromAnsi(text.data(), int(text.size()));
+}
+
+QByteArrayView textBytes(const char* field, int capacity)
+{
     const int length = std::min<int>(static_cast<unsigned char>(field[0]), capacity);
     // Windows-1252 maps exactly the bytes up to 0x20 to the characters up to
-    // the blank, so trimming the bytes first gives the same text with one
-    // string built instead of two.
+    // the blank, so trimming the bytes gives the bytes of the trimmed text.
     const auto* text = reinterpret_cast<const unsigned char*>(field + 1);
     int begin = 0;
     int end = length;
@@ -104,7 +127,7 @@ QString load(const char* field, int capacity)
         ++begin;
     while (end > begin && text[end - 1] <= 0x20)
         --end;
-    return fromAnsi(field + 1 + begin, end - begin);
+    return QByteArrayView(field + 1 + begin, end - begin);
 }
 
 }  // namespace TextField

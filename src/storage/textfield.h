@@ -3,6 +3,7 @@
 // the Windows-1252 code page. Every stored text is trimmed and cut to capacity.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -22,11 +23,14 @@ QString trimmed(QStringView text);
 // Upper-cases the ASCII letters a-z only; accented letters are left alone.
 QString asciiUpper(QStringView text);
 QString asciiLower(QStringView text);
+void asciiLowerInPlace(QString& text);
 
 // Windows-1252 conversion. Characters the code page lacks become '?'.
 QByteArray toAnsi(QStringView text);
 QString fromAnsi(const char* bytes, int length);
 inline QString fromAnsi(const QByteArray& bytes) { return fromAnsi(bytes.constData(), int(bytes.size())); }
+// Appends the Windows-1252 `bytes` to `out`, one character per byte.
+void appendAnsi(QString& out, QByteArrayView bytes);
 
 // Writes `text` into the capacity + 1 bytes at `field`: trimmed, converted, cut
 // to capacity; the unused bytes are zeroed.
@@ -34,5 +38,8 @@ void store(char* field, int capacity, QStringView text);
 // Reads the field at `field`. A length byte above the capacity (a damaged
 // file) is taken as the capacity, so a read never runs into the next field.
 QString load(const char* field, int capacity);
+// The bytes of the text load() gives, where they lie in the field: the length
+// byte taken as load() takes it, the blanks at both ends left out.
+QByteArrayView textBytes(const char* field, int capacity);
 
 }  // namespace TextField

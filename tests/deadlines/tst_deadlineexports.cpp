@@ -8,6 +8,7 @@
 #include "testsupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -246,6 +247,62 @@ private slots:
         QCOMPARE(table.row(0).first(), QStringLiteral("02/03/2025"));
         QCOMPARE(table.row(0).last(), QStringLiteral("03020905"));
         QCOMPARE(table.row(1).last(), QStringLiteral("03151000"));
+    }
+
+    // The command's exports write while they read, holding no row: each file
+    // must be the one the window writes from its grid (same rows, same order,
+    // equal keys in reading order, markup and blanks in values).
+    void streamedFilesEqualGridFiles_data()
+    {
+        QTest::addColumn<int>("period");
+        QTest::addColumn<QDate>("date");
+        QTest::newRow("imminent") << int(Period::Imminent) << QDate(2025, 4, 10);
+        QTest::newRow("day") << int(Period::Day) << QDate(2025, 4, 10);
+        QTest::newRow("month") << int(Period::Month) << QDate(2025, 4, 2);
+        QTest::newRow("archive") << int(Period::Archive) << QDate(2025, 1, 1);
+    }
+    void streamedFilesEqualGridFiles()
+    {
+        QFETCH(int, period);
+        QFETCH(QDate, date);
+        QList<Record> records;
+        for (int i = 1; i <= 30; ++i)
+            records << deadlineRecord(QStringLiteral("%1/04/2025").arg(10 + i % 4), i % 2 ? "09:00" : "08:15",
+                                      {{"Pagatore", QStringLiteral(" p%1 & <figli> \u20AC").arg(i)},
+                                       {"Avviso", QString::number(i % 5)}});
+        records << deadlineRecord("10/05/2025", "09:00", {{"Pagatore", "maggio"}});
+        writeDeadlines("2025", records);
+
+        const Period p = Period(period);
+        QList<Row> rows;
+        if (p == Period::Archive)
+            rows = deadlines::archiveRows(deadlinesPath("2025"));
+        else if (p == Period::Day)
+            rows = deadlines::dayRows(date);
+        else if (p == Period::Month)
+            rows = deadlines::monthRows(date);
+        else
+            rows = deadlines::imminentRows(deadlinesPath("2025"), date);
+        QVERIFY(rows.size() > 1);
+        const QString file = m_dir.filePath(QLatin1String(deadlines::exportFile(p).fileName));
+        QVERIFY(deadlines::writeExport(p, rows));
+        const QByteArray fromGrid = fileContent(file);
+        QVERIFY(QFile::remove(file));
+
+        deadlines::Failure failure;
+        QString error;
+        QVERIFY2(p == Period::Archive ? deadlines::writeArchiveExport(deadlinesPath("2025"), &failure, &error)
+                                      : deadlines::writePeriodExport(p, date, &failure, &error),
+                 qPrintable(error));
+        QVERIFY(!failure);
+        QCOMPARE(fileContent(file), fromGrid);
+
+        // An archive that cannot be read writes nothing and says why.
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("2033.sca")));
+        QVERIFY(!(p == Period::Archive ? deadlines::writeArchiveExport(deadlinesPath("2033"), &failure)
+                                       : deadlines::writePeriodExport(p, QDate(2033, 4, 10), &failure)));
+        QVERIFY(failure.has_value());
+        QCOMPARE(fileContent(file), fromGrid);
     }
 };
 

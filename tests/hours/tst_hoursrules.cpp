@@ -218,6 +218,27 @@ private slots:
         }
     }
 
+    // The command writes the file while it reads the archive: the same bytes
+    // as the window's file from its grid; an unreadable archive writes nothing.
+    void streamedFileEqualsGridFile()
+    {
+        const QString file = AppDir::filePath("Orari_Lavoro.xls");
+        writeHours({{{"Nome", " Mattina & <sera> "}, {"Inizio01", "08:00"}, {"Fine01", "12:00"}, {"Attivita01", "Sportello"}},
+                    {{"Nome", "Vuoto"}}});
+        QVERIFY(hours::writeExport(hours::gridRows(hours::archivePath())));
+        const QByteArray fromGrid = fileContent(file);
+        QVERIFY(QFile::remove(file));
+        std::optional<ArchiveError> failure;
+        QVERIFY(hours::writeArchiveExport(hours::archivePath(), &failure));
+        QVERIFY(!failure);
+        QCOMPARE(fileContent(file), fromGrid);
+
+        QVERIFY(QDir(AppDir::path()).mkpath(QStringLiteral("Illeggibile")));
+        QVERIFY(!hours::writeArchiveExport(AppDir::filePath("Illeggibile"), &failure));
+        QVERIFY(failure.has_value());
+        QCOMPARE(fileContent(file), fromGrid);
+    }
+
     // The file: the worksheet's name, the header row, one row per template
     // with every cell trimmed; an empty archive gives the header only; a
     // full disk leaves the earlier file as it was.

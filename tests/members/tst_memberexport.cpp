@@ -7,6 +7,7 @@
 #include "storage/record.h"
 #include "testsupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -152,6 +153,54 @@ private slots:
         QCOMPARE(bytes.count("<tr>"), 3);
 
         QCOMPARE(members::loadRows(dir.filePath("Mancante.pro")).count(), 0);
+    }
+
+    // The command's export writes straight from the stored bytes: it must
+    // give the bytes of the grid's file for any stored text (every byte value,
+    // markup, blanks and controls at the ends, a damaged length byte, joined
+    // columns with an empty part), for a missing archive and an unreadable one.
+    void streamedFileEqualsGridFile()
+    {
+        QTemporaryDir dir;
+        const QString archive = dir.filePath(QLatin1String(members::kFileName));
+        const QString xls = dir.filePath(QLatin1String(members::kExportFileName));
+        const RecordLayout& layout = members::recordLayout();
+        QFile f(archive);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        for (int k = 0; k < 40; ++k) {
+            QByteArray raw(layout.recordSize(), '\0');
+            for (int i = 0; i < layout.fieldCount(); ++i) {
+                const auto& field = layout.field(i);
+                if (field.kind == FieldKind::Reserved)
+                    continue;
+                const int length = std::min(field.capacity, (k + i) % 3 == 0 ? 0 : 9);
+                raw[field.offset] = char(length);
+                for (int j = 0; j < length; ++j)
+                    raw[field.offset + 1 + j] = char((k * 59 + i * 13 + j * 7) % 256);
+            }
+            if (k == 1) {
+                raw = member({{"Tesserato", "Rossi & <Figli>"}, {"ProvNasc", "MI"}}).bytes();
+                // Stored with a blank and a control before and a NUL after: all trimmed away.
+                raw.replace(layout.field(u"Tesserato").offset, 6, QByteArray("\x05 \x01Ro\0", 6));
+                raw[layout.field(u"Sesso").offset] = char(255);  // damaged: read as the capacity
+            }
+            QCOMPARE(f.write(raw), raw.size());
+        }
+        f.close();
+
+        std::optional<ArchiveError> failure;
+        QString error;
+        QVERIFY2(members::writeExport(archive, xls, &failure, &error), qPrintable(error));
+        QVERIFY(!failure);
+        QCOMPARE(fileContent(xls), Spreadsheet::document(members::exportTable(members::loadRows(archive))));
+
+        QVERIFY(members::writeExport(dir.filePath("Mancante.pro"), xls, &failure));
+        QCOMPARE(fileContent(xls), Spreadsheet::document(members::exportTable(members::MemberRows())));
+
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Cartella.pro")));  // cannot be read as an archive
+        QVERIFY(!members::writeExport(dir.filePath("Cartella.pro"), xls, &failure));
+        QVERIFY(failure);
+        QCOMPARE(fileContent(xls), Spreadsheet::document(members::exportTable(members::MemberRows())));
     }
 };
 

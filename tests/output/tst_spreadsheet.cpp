@@ -2,6 +2,7 @@
 // the replacing of an earlier file and the failure to create one.
 
 #include "output/spreadsheet.h"
+#include "storage/textfield.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,6 +71,37 @@ private slots:
         QCOMPARE(bytes.count("<tr>"), count + 1);
         QVERIFY(bytes.contains(D + "riga 0 \xE8</td></tr><tr>" + D + "riga 1 \xE8</td>"));
         QVERIFY(bytes.endsWith(D + "riga 4999 \xE8</td></tr></table></body></html>"));
+    }
+
+    // The writer encodes through a table: every character must come out as
+    // the codec makes it when the whole text goes through it at once, mapped
+    // or not ('?'), surrogates alone or in pairs included.
+    void encodingMatchesTheCodec()
+    {
+        QList<QStringList> rows;
+        QString cell;
+        for (char32_t u = 0; u < 0x10000; ++u) {
+            if (QChar::isSurrogate(u))
+                continue;
+            cell += QChar(char16_t(u));
+            if (cell.size() == 400 || u == 0xFFFF) {
+                rows << QStringList{QLatin1Char('a') + cell + QLatin1Char('a')};  // inner blanks and controls are not trimmed
+                cell.clear();
+            }
+        }
+        const QChar high(0xD83D), low(0xDE00);
+        for (const QString& odd : {QStringLiteral("a\U0001F600b"), QStringLiteral("\U0001F600"),
+                                   QStringLiteral("a") + high + QLatin1Char('b'), QStringLiteral("a") + low + QLatin1Char('b'),
+                                   QStringLiteral("a") + high, low + QStringLiteral("b <\u20AC>")})
+            rows << QStringList{odd};
+        const auto table = Spreadsheet::Table::of(QStringLiteral("W \u00E8 \u03A9"), {{QStringLiteral("V"), 10}}, rows);
+
+        QString whole = QStringLiteral("<tr>") + QString::fromLatin1(H) + QStringLiteral("10>V</td></tr>");
+        for (const QStringList& row : std::as_const(rows))
+            whole += QStringLiteral("<tr>") + QString::fromLatin1(D) + Spreadsheet::escaped(row.first()) +
+                     QStringLiteral("</td></tr>");
+        QCOMPARE(Spreadsheet::document(table),
+                 expectedFile("W \xE8 ?", TextField::toAnsi(whole)));
     }
 
     void fileIsReplaced()

@@ -258,6 +258,27 @@ private slots:
         }
     }
 
+    // The command writes the file while it reads the archive: the same bytes
+    // as the window's file from its grid; an unreadable archive writes nothing.
+    void streamedFileEqualsGridFile()
+    {
+        const QString file = AppDir::filePath("Turni_Lavoro.xls");
+        writeDaily(Year, {{{"Nome", " Mattina & <sera> "}, {"Data", "07/03/2025"}, {"Lavoratore01", "Rossi \u20AC"}},
+                          {{"Nome", "Vuoto"}}});
+        QVERIFY(daily::writeExport(daily::gridRows(daily::archivePath(Year))));
+        const QByteArray fromGrid = fileContent(file);
+        QVERIFY(QFile::remove(file));
+        std::optional<ArchiveError> failure;
+        QVERIFY(daily::writeArchiveExport(daily::archivePath(Year), &failure));
+        QVERIFY(!failure);
+        QCOMPARE(fileContent(file), fromGrid);
+
+        QVERIFY(QDir(AppDir::path()).mkpath(QStringLiteral("Illeggibile")));
+        QVERIFY(!daily::writeArchiveExport(AppDir::filePath("Illeggibile"), &failure));
+        QVERIFY(failure.has_value());
+        QCOMPARE(fileContent(file), fromGrid);
+    }
+
     // The file: the worksheet's name, the 25 header cells with their widths,
     // one row per table with every cell trimmed; an empty archive gives the
     // header only.

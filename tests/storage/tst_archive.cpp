@@ -74,6 +74,27 @@ private slots:
         QCOMPARE(seen, (QStringList{QString::fromUtf8("1Anna Bianchi Nicolò"), "2Carlo Verdi"}));
     }
 
+    void viewsFollowTheReadAhead()
+    {
+        // Enough records for several read-ahead blocks, each of its own bytes.
+        const int size = members::recordLayout().recordSize();
+        const int records = 3 * 64 * 1024 / size + 5;
+        QByteArray data;
+        for (int i = 0; i < records; ++i)
+            data += QByteArray(size, char('A' + i % 26));
+        data += QByteArray(size / 2, 'z');  // an incomplete last record is not read
+        writeBytes(m_path, data);
+
+        const Archive archive(m_path, members::recordLayout());
+        QList<int> positions;
+        archive.scanViews([&](int position, const RecordView& view) {
+            positions << position;
+            QCOMPARE(view.bytes().toByteArray(), data.mid(qsizetype(position - 1) * size, size));
+        });
+        QCOMPARE(positions.size(), records);
+        QCOMPARE(positions.last(), records);
+    }
+
     void incompleteLastRecordIsNotCounted()
     {
         QByteArray data(2 * 2764 + 1000, '\0');

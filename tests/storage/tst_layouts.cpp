@@ -2,7 +2,10 @@
 #include "hours/hoursrecord.h"
 #include "members/memberrecord.h"
 #include "shifts/shiftrecords.h"
+#include "output/resultlist.h"
 #include "storage/record.h"
+#include "storage/recordview.h"
+#include "storage/textfield.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -198,6 +201,61 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, r.setText(u"Nome", u"x"));
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, (void)r.text(u"Tesserati"));
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, Record(members::recordLayout(), QByteArray(2763, '\0')));
+    }
+
+    // Every field of every layout, read through a view of the record's bytes
+    // and through the Record, on bytes a damaged or foreign file may hold:
+    // blanks and controls around the text, bytes after the text, a length
+    // byte beyond the capacity, an empty field over leftover bytes, and
+    // reserved blocks that are not zero.
+    void viewsReadAsRecordsDo_data()
+    {
+        QTest::addColumn<QString>("archive");
+        for (const char* archive : {"members", "deadlines", "hours", "daily", "weekly"})
+            QTest::newRow(archive) << archive;
+    }
+    void viewsReadAsRecordsDo()
+    {
+        QFETCH(QString, archive);
+        const RecordLayout& layout = *layoutNamed(archive);
+        QByteArray raw(layout.recordSize(), '\0');
+        for (int i = 0; i < layout.fieldCount(); ++i) {
+            const auto& f = layout.field(i);
+            QByteArray text = "\t " + QByteArray::number(i) + " citt\xE0 \x80" + QByteArray(f.capacity, 'x');
+            text.truncate(f.capacity - 1);
+            text += ' ';
+            QByteArray bytes(f.capacity + 1, '#');  // leftovers after a shorter text
+            switch (i % 4) {
+            case 0: bytes[0] = char(std::min<int>(text.size(), 12)); break;
+            case 1: bytes[0] = char(0xFF); break;  // beyond any capacity: read as the capacity
+            case 2: bytes[0] = 0; break;
+            default: bytes[0] = char(f.capacity); break;
+            }
+            bytes.replace(1, text.size(), text);
+            place(raw, f.offset, bytes);
+        }
+        const Record record(layout, raw);
+        const RecordView view(layout, raw.constData());
+        int nonEmpty = 0;
+        for (int i = 0; i < layout.fieldCount(); ++i) {
+            const auto& f = layout.field(i);
+            const QString expected = record.text(i);
+            QCOMPARE(view.text(i), expected);
+            QCOMPARE(TextField::fromAnsi(view.textBytes(i).toByteArray()), expected);
+            if (f.kind == FieldKind::Reserved)
+                continue;
+            nonEmpty += expected.isEmpty() ? 0 : 1;
+            QCOMPARE(view.text(f.name), expected);
+            // A line built from the bytes is the line built from the texts.
+            const ListLine::Format format(layout, {{u"<", f.name.toLatin1().constData(), 7},
+                                                   {u"|", f.name.toLatin1().constData(), ListLine::Format::Whole}});
+            QCOMPARE(format.line(view), u'<' + ListLine::fit(expected, 7) + u'|' + expected);
+        }
+        QVERIFY(nonEmpty > layout.fieldCount() / 2);  // the fixture is not all empty fields
+        // The over-long length byte reads the whole capacity, trimmed.
+        QCOMPARE(view.text(1), TextField::trimmed(TextField::fromAnsi(raw.mid(layout.field(1).offset + 1,
+                                                                              layout.field(1).capacity))));
+        QCOMPARE(view.toRecord(), record);
     }
 };
 
