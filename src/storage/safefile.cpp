@@ -8,6 +8,7 @@
 #ifdef Q_OS_WIN
 #include <io.h>
 #else
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -34,11 +35,48 @@ bool syncToDisk(int handle)
 #endif
 }
 
+// The file being written, which sends what it holds on to the disk every few
+// megabytes while the writer goes on: a long export then reaches the disk
+// while the rest of it is produced, and the sync at the end finds little
+// left to wait for. Only a start is asked for; nothing waits here, and the
+// sync at the end still decides whether the file is whole.
+class SaveFile : public QSaveFile {
+public:
+    using QSaveFile::QSaveFile;
+
+protected:
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        const qint64 written = QSaveFile::writeData(data, size);
+#ifdef Q_OS_LINUX
+        if (written > 0) {
+            m_pending += written;
+            if (m_pending >= WritebackStep) {
+                // From where the last start left off to the end of what the
+                // system has been given so far.
+                ::sync_file_range(handle(), m_started, 0, SYNC_FILE_RANGE_WRITE);
+                m_started += m_pending - WritebackLag;
+                m_pending = WritebackLag;
+            }
+        }
+#endif
+        return written;
+    }
+
+private:
+    static constexpr qint64 WritebackStep = 8 << 20;
+    // What may still sit in the device's own buffer when a start is asked
+    // for; it is taken again with the next one.
+    static constexpr qint64 WritebackLag = 1 << 20;
+    qint64 m_started = 0;
+    qint64 m_pending = 0;
+};
+
 }  // namespace
 
 bool replace(const QString& path, const Writer& write, QString* error)
 {
-    QSaveFile file(path);
+    SaveFile file(path);
     const auto fail = [&file, error](const QString& reason) {
         file.cancelWriting();
         if (error)
