@@ -1,7 +1,6 @@
 #include "storage/archive.h"
 
 #include <QFileInfo>
-#include <QScopeGuard>
 
 #include <algorithm>
 
@@ -76,28 +75,6 @@ const char* ArchiveFile::next()
     }
     ++m_index;
     return m_ahead.constData() + (at - m_aheadStart);
-}
-
-void ArchiveFile::viewRest(const std::function<void(int, const RecordView&)>& visit)
-{
-    const int size = m_layout.recordSize();
-    const int first = m_index;
-    const qint64 from = qint64(first) * size;
-    const qint64 length = qint64(count() - first) * size;
-    // Archives are only ever overwritten in place or appended to, never cut
-    // short, so the mapped records stay there while they are looked at.
-    uchar* mapped = length > 0 ? m_file.map(from, length) : nullptr;
-    if (!mapped) {
-        while (m_index < count())
-            visit(m_index + 1, readView());
-        return;
-    }
-    const auto unmap = qScopeGuard([&] { m_file.unmap(mapped); });
-    const char* bytes = reinterpret_cast<const char*>(mapped);
-    for (int i = first; i < count(); ++i) {
-        m_index = i + 1;
-        visit(i + 1, RecordView(m_layout, bytes + qint64(i - first) * size));
-    }
 }
 
 void ArchiveFile::write(const Record& record)
@@ -180,6 +157,8 @@ void Archive::scan(const std::function<void(int, const Record&)>& visit) const
 void Archive::scanViews(const std::function<void(int, const RecordView&)>& visit) const
 {
     ArchiveFile file(m_path, *m_layout, m_mode);
-    file.viewRest(visit);
+    const int n = file.count();
+    for (int i = 0; i < n; ++i)
+        visit(i + 1, file.readView());
     file.close();
 }

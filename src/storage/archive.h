@@ -43,10 +43,6 @@ public:
     // The same record where it lies in the read-ahead, without a copy: valid
     // until the next read, seek or write.
     RecordView readView();
-    // Every record from index() to the last, in file order, each seen where
-    // it lies (valid during the call only); the file is mapped into memory
-    // when it can be, so that only the bytes a visitor looks at are read.
-    void viewRest(const std::function<void(int position, const RecordView& record)>& visit);
     // Writes at index() (overwrite, or append at count()) and advances. The
     // layout's reserved blocks are written as zeros whatever the record holds.
     void write(const Record& record);
