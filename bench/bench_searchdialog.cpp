@@ -12,6 +12,7 @@
 
 #include "benchsupport.h"
 
+#include "app/heap.h"
 #include "members/memberrecord.h"
 #include "members/ui/frmtrovaanagrafica.h"
 #include "output/resultlist.h"
@@ -38,6 +39,9 @@ qint64 median(std::vector<qint64> values)
 
 int main(int argc, char* argv[])
 {
+    // As the program does; NORVALIS_BENCH_SMALL_PAGES=1 measures without it.
+    if (qEnvironmentVariableIsEmpty("NORVALIS_BENCH_SMALL_PAGES"))
+        Heap::preferLargePages(argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
