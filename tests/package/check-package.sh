@@ -52,8 +52,12 @@ cleanup() {
     rm -rf "$home"
 }
 trap cleanup EXIT
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" >/dev/null \
-    || fail "apt-get install non riuscito"
+if ! "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" \
+        >"$home/apt.log" 2>&1; then
+    cat "$home/apt.log" >&2
+    fail "apt-get install non riuscito"
+fi
+rm "$home/apt.log"
 
 for program in /usr/bin/norvalis /usr/bin/norvalis-cli; do
     ! ldd "$program" | grep -q 'not found' || fail "$program: librerie mancanti"
@@ -61,8 +65,9 @@ done
 # The tool from its installed place, on a user without any Norvalis folder:
 # the help touches nothing, the first command makes the user's data folder
 # with the first-access password file.
-(cd "$home" && env -u NORVALIS_DATA_DIR -u XDG_DATA_HOME HOME="$home" /usr/bin/norvalis-cli --help) \
-    | grep -q '^Uso: norvalis-cli' || fail "norvalis-cli --help"
+help=$(cd "$home" && env -u NORVALIS_DATA_DIR -u XDG_DATA_HOME HOME="$home" /usr/bin/norvalis-cli --help) \
+    || fail "norvalis-cli --help"
+[[ "$help" == "Uso: norvalis-cli"* ]] || fail "norvalis-cli --help: $help"
 [ ! -e "$home/.local" ] || fail "norvalis-cli --help ha scritto in $home"
 (cd "$home" && env -u NORVALIS_DATA_DIR -u XDG_DATA_HOME HOME="$home" /usr/bin/norvalis-cli search members) \
     || fail "norvalis-cli search members"
