@@ -81,20 +81,35 @@ private slots:
         QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     }
 
-    void userFolderIsTheApplicationsAmongTheUsersData()
+    // The programs started from an installation, as its users start them:
+    // the data go to the application's folder among the user's data, made
+    // when missing.
+    void initialiseFromAnInstallation()
     {
         QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("usr/bin"))
+                && QDir(dir.path()).mkpath(QStringLiteral("usr/share/norvalis")));
         const QByteArray before = qgetenv("XDG_DATA_HOME");
+        const QByteArray named = qgetenv(AppDir::EnvironmentVariable);
         const QString name = QCoreApplication::applicationName();
-        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path()));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("dati utente"))));
+        qunsetenv(AppDir::EnvironmentVariable);
         QCoreApplication::setApplicationName(QLatin1String(AppDir::ApplicationName));
-        const QString folder = AppDir::userFolder();
+        AppDir::Placement placed;
+        const bool made = AppDir::initialise({}, dir.filePath(QStringLiteral("usr/bin")), &placed);
         QCoreApplication::setApplicationName(name);
         if (before.isNull())
             qunsetenv("XDG_DATA_HOME");
         else
             qputenv("XDG_DATA_HOME", before);
-        QCOMPARE(folder, dir.filePath(QStringLiteral("Norvalis")));
+        if (!named.isNull())
+            qputenv(AppDir::EnvironmentVariable, named);
+        const QString expected = dir.filePath(QStringLiteral("dati utente/Norvalis"));
+        QVERIFY(made && placed.userFolder);
+        QCOMPARE(placed.folder, expected);
+        QCOMPARE(AppDir::path(), expected + QLatin1Char('/'));
+        QVERIFY(QFileInfo(expected).isDir());
+        QCOMPARE(AppDir::programPath(), dir.filePath(QStringLiteral("usr/bin/")));
     }
 
     void optionIsTakenOutOfTheArguments()

@@ -11,6 +11,7 @@
 #include "storage/folderlock.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 
 #include <cstdio>
@@ -57,8 +58,9 @@ int runDesktop(int argc, char* argv[])
     // password file as the build puts one beside the programs.
     QString error;
     if (placed.userFolder && !PasswordFile::installFirstAccess(AppDir::path(), &error))
-        std::fprintf(stderr, "norvalis: impossibile scrivere il file della password in %s: %s\n",
-                     qPrintable(AppDir::path()), qPrintable(error));
+        Ui::warning(nullptr, QStringLiteral("Attenzione: non \u00E8 stato possibile scrivere il file della password "
+                                            "nella cartella dei dati %1 (%2).")
+                                 .arg(QDir::toNativeSeparators(AppDir::path()), error));
 
     const DataFolderLock lock;
     if (!startOnDataFolder(lock))

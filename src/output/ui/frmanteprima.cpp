@@ -117,8 +117,8 @@ TfrmAnteprima::TfrmAnteprima(Report::Prepared report, QWidget* parent) : QDialog
     bar->setSpacing(4);
     btnStampa = toolButton(QStringLiteral("btnStampa"), QStringLiteral(":/icons/stampa.svg"), QStringLiteral("Stampa"),
                            QStringLiteral("Stampa il documento."), this);
-    btnSalvaPdf = toolButton(QStringLiteral("btnSalvaPdf"), QStringLiteral(":/icons/pdf.svg"), QStringLiteral("Salva PDF"),
-                             QStringLiteral("Salva il documento in un file PDF."), this);
+    btnSalvaPdf = toolButton(QStringLiteral("btnSalvaPdf"), QStringLiteral(":/icons/pdf.svg"),
+                             QStringLiteral("Salva PDF"), QStringLiteral("Salva il documento in un file PDF."), this);
     btnZoom = toolButton(QStringLiteral("btnZoom"), QStringLiteral(":/icons/zoom.svg"), QStringLiteral("Zoom"),
                          QStringLiteral("Ingrandisce o riduce la pagina."), this);
     auto* zoomMenu = new QMenu(btnZoom);
