@@ -2,14 +2,15 @@
 # Norvalis: install what is missing, build, then run the program or the tests.
 #   ./build.sh run [--data-dir DIR]   start Norvalis (default data folder: build/bin)
 #   ./build.sh test                   run the whole test suite headless
+#   ./build.sh package                build the Debian package build/norvalis_2.0-*_amd64.deb
 # Idempotent: with everything present it installs nothing and says nothing.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
 mode="${1:-}"
 case "$mode" in
-    run|test) shift ;;
-    *) echo "uso: ./build.sh run [--data-dir CARTELLA] | ./build.sh test" >&2; exit 2 ;;
+    run|test|package) shift ;;
+    *) echo "uso: ./build.sh run [--data-dir CARTELLA] | ./build.sh test | ./build.sh package" >&2; exit 2 ;;
 esac
 
 packages=(
@@ -28,6 +29,11 @@ packages=(
 # AddressSanitizer and UndefinedBehaviorSanitizer, with the fuzz targets.
 if [ "$mode" = test ]; then
     packages+=(libreoffice-calc-nogui poppler-utils xvfb openbox xdotool clang libclang-rt-14-dev)
+fi
+# The Debian package: CPack finds its libraries' packages with dpkg-shlibdeps;
+# the tests also install it and validate its desktop entry.
+if [ "$mode" = test ] || [ "$mode" = package ]; then
+    packages+=(dpkg-dev file desktop-file-utils)
 fi
 
 missing=()
@@ -60,11 +66,30 @@ compile() {
     fi
 }
 
+# package: the Debian package of the Release build, in build/.
+package() {
+    rm -f build/norvalis_*.deb
+    if ! (cd build && cpack -G DEB) >build/cpack.log 2>&1; then
+        cat build/cpack.log >&2
+        echo "Pacchetto non riuscito: vedere build/cpack.log" >&2
+        exit 1
+    fi
+    ls build/norvalis_*_amd64.deb
+}
+
 compile build -DCMAKE_BUILD_TYPE=Release -DNORVALIS_PCH=ON
 if [ "$mode" = run ]; then
     exec build/bin/norvalis "$@"
 fi
+if [ "$mode" = package ]; then
+    package
+    exit 0
+fi
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2 --timeout 300
+
+# The package built from it, installed, tried and removed again.
+deb=$(package)
+tests/package/check-package.sh "$deb"
 
 # The same suite, and the fuzz targets, under the sanitizers.
 CC=clang CXX=clang++ compile build-asan -DCMAKE_BUILD_TYPE=Sanitize -DNORVALIS_SANITIZE=ON -DNORVALIS_PCH=ON

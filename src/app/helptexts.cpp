@@ -108,13 +108,19 @@ QList<Topic> buildTable()
             "crediti ricordano chi ha realizzato il programma; l'uscita chiude Norvalis 2.0. Ogni area "
             "di lavoro ha una propria icona della guida, che spiega nel dettaglio la schermata aperta, "
             "e in basso nella finestra una riga che descrive in breve il comando su cui si trova il "
-            "puntatore del mouse.",
+            "puntatore del mouse. Ogni anteprima di stampa, oltre a stampare, salva le sue pagine in un "
+            "file PDF con il pulsante \"Salva PDF\".",
 
-            "Tutti i dati si trovano in file conservati nella cartella del programma: l'archivio dei "
+            "Tutti i dati si trovano in file conservati nella cartella dei dati: l'archivio dei "
             "soci con le loro fotografie, la cartella Documenti_Allegati con i file allegati, gli "
             "archivi annuali delle scadenze e dei turni, l'archivio degli orari di servizio, i dati "
             "dell'ente con le impostazioni di stampa, il logo e i fogli di calcolo esportati. Non c'è "
-            "alcun database da installare né alcun collegamento in rete.",
+            "alcun database da installare né alcun collegamento in rete. Il programma installato dal "
+            "suo pacchetto tiene i dati di ciascun utente nella cartella Norvalis fra i suoi dati "
+            "personali (~/.local/share/Norvalis), che crea alla prima apertura; una copia del "
+            "programma in una cartella in cui si può scrivere, per esempio su una chiavetta USB, "
+            "tiene invece i dati nella cartella stessa del programma. La guida Guida.pdf e il suono "
+            "degli avvisi restano con i file del programma.",
 
             "Ogni giorno, la prima volta che viene aperto, il programma fa da sé una copia di "
             "sicurezza di tutti i dati (gli archivi, i dati dell'ente, la password, le fotografie, il "
@@ -126,7 +132,7 @@ QList<Topic> buildTable()
             "prima di ripristinare, il comando salva lo stato attuale in un'altra copia della "
             "cartella Backup, così che nulla vada perso. Le copie restano sullo stesso disco: per non "
             "perdere il lavoro svolto conviene comunque copiare spesso la cartella Backup, o l'intera "
-            "cartella del programma, su un altro disco o su una chiavetta USB, e farne sempre una "
+            "cartella dei dati, su un altro disco o su una chiavetta USB, e farne sempre una "
             "copia prima di reinstallare o aggiornare il programma.",
 
             "Norvalis 2.0 si apre una sola volta per ogni cartella dei dati: se si prova ad aprirlo "
@@ -140,9 +146,9 @@ QList<Topic> buildTable()
             "otto caratteri. Al primo accesso la password è \"ravenquillotto\" e le lettere si possono "
             "digitare indifferentemente in maiuscolo o in minuscolo. Subito dopo l'installazione è "
             "bene sostituirla con una password personale, con il pulsante \"Cambia password\" della "
-            "finestra di accesso. La password è conservata nel file unins000.dll della cartella del "
-            "programma: chi la dimentica può cancellare quel file e reinstallare il programma, che "
-            "ripristina la password del primo accesso. Un aggiornamento o una reinstallazione non "
+            "finestra di accesso. La password è conservata nel file unins000.dll della cartella dei "
+            "dati: chi la dimentica può cancellare quel file e riaprire il programma installato (o "
+            "reinstallare una copia portatile), che ripristina la password del primo accesso. Un aggiornamento o una reinstallazione non "
             "toccano invece una password personale ancora leggibile.",
         }),
 
@@ -227,8 +233,8 @@ QList<Topic> buildTable()
             "quelle del suo mese, lette dall'archivio dell'anno del giorno scelto. Le righe sono in ordine di "
             "data e di ora; la colonna \"N.\" riporta l'ordine in cui le scadenze sono state registrate.",
 
-            "Il pulsante \"Esporta\" scrive le righe mostrate in un foglio di lavoro nella cartella del "
-            "programma (Scadenze_Imminenti.xls, Scadenze_Giornaliere.xls o Scadenze_Mensili.xls) e propone di "
+            "Il pulsante \"Esporta\" scrive le righe mostrate in un foglio di lavoro nella cartella dei "
+            "dati (Scadenze_Imminenti.xls, Scadenze_Giornaliere.xls o Scadenze_Mensili.xls) e propone di "
             "aprirlo; ogni esportazione sostituisce il file della precedente. Il pulsante \"Esci\" chiude la "
             "finestra.",
         }),
@@ -238,7 +244,7 @@ QList<Topic> buildTable()
             "nell'ordine in cui sono state registrate, una per riga con tutti i loro dati.",
 
             "Il pulsante \"Esporta\" scrive tutte le scadenze in un foglio di lavoro, il file "
-            "Scadenzario_Pagamenti.xls nella cartella del programma, che si apre con Microsoft Excel o con un "
+            "Scadenzario_Pagamenti.xls nella cartella dei dati, che si apre con Microsoft Excel o con un "
             "altro programma di fogli di calcolo; a esportazione finita il programma propone di aprirlo. Per "
             "conservarlo, salvarlo con un altro nome: ogni esportazione sostituisce il file della precedente. "
             "Se il file è già aperto nel programma di fogli di calcolo, chiuderlo e ripetere l'esportazione.",
@@ -252,7 +258,7 @@ QList<Topic> buildTable()
             "recapiti, i dati fiscali e bancari, le note e, per ultima, se la tessera è annullata.",
 
             "Il pulsante \"Esporta\" scrive tutte le schede in un foglio di lavoro, il file Tesserati.xls "
-            "nella cartella del programma, che si apre con Microsoft Excel o con un altro programma di "
+            "nella cartella dei dati, che si apre con Microsoft Excel o con un altro programma di "
             "fogli di calcolo. Prima di cominciare il programma chiede conferma; a esportazione finita "
             "propone di aprire subito il file. Ogni esportazione sostituisce il file della precedente.",
 
@@ -365,7 +371,7 @@ QList<Topic> buildTable()
             "archivio quando si salva la scheda.",
 
             "Il pulsante \"Excel\" esporta l'intero archivio degli orari in un foglio di calcolo di Microsoft "
-            "Excel, il file Orari_Lavoro.xls nella cartella del programma, con le prime dieci fasce orarie di "
+            "Excel, il file Orari_Lavoro.xls nella cartella dei dati, con le prime dieci fasce orarie di "
             "ogni scheda. Il pulsante \"Stampa\" stampa la scheda mostrata sullo schermo, così com'è, su un "
             "foglio A4 orizzontale, con lo spazio per la firma del responsabile.",
         }),
@@ -377,7 +383,7 @@ QList<Topic> buildTable()
             "fasce orarie di ciascuna.",
 
             "Dopo l'apertura della tabella si fa clic sull'icona di Excel: il programma chiede conferma, crea "
-            "il file Orari_Lavoro.xls nella cartella del programma e propone di aprirlo subito; rispondendo "
+            "il file Orari_Lavoro.xls nella cartella dei dati e propone di aprirlo subito; rispondendo "
             "sì il foglio si apre nel programma di fogli di calcolo.",
 
             "Per conservare il foglio lo si salva poi con un nome qualsiasi, perché ogni esportazione "
@@ -442,7 +448,7 @@ QList<Topic> buildTable()
             "con gli orari e i turnisti delle prime dieci fasce orarie di ciascuna.",
 
             "Dopo l'apertura della tabella si fa clic sull'icona di Excel: il programma chiede conferma, crea "
-            "il file Turni_Lavoro.xls nella cartella del programma e propone di aprirlo subito.",
+            "il file Turni_Lavoro.xls nella cartella dei dati e propone di aprirlo subito.",
 
             "Per conservare il foglio lo si salva poi con un nome qualsiasi, perché ogni esportazione "
             "sostituisce il file Turni_Lavoro.xls della precedente. Se il file è già aperto nel programma di "
@@ -472,10 +478,10 @@ QList<Topic> buildTable()
             "consiglia una password di almeno otto caratteri, facile da ricordare per chi la usa e "
             "difficile da indovinare per gli altri.",
 
-            "Chi dimentica la password può cancellare il file unins000.dll nella cartella del programma "
-            "e reinstallare il programma: la reinstallazione ripristina la password del primo accesso, "
-            "indicata nella guida del menu principale, e lascia i dati al loro posto. Lo stesso avviene "
-            "se il file della password risulta danneggiato.",
+            "Chi dimentica la password può cancellare il file unins000.dll nella cartella dei dati e "
+            "riaprire il programma installato, o reinstallare una copia portatile: il programma ripristina "
+            "la password del primo accesso, indicata nella guida del menu principale, e lascia i dati al "
+            "loro posto. Lo stesso avviene se il file della password risulta danneggiato.",
         }),
     };
 }

@@ -187,8 +187,11 @@ const char* const UsageText =
     "che scrive usa la stessa cartella dei dati.\n"
     "\n"
     "Opzioni:\n"
-    "  --data-dir CARTELLA      cartella dei dati (di norma quella del programma;\n"
-    "                           anche dalla variabile NORVALIS_DATA_DIR)\n"
+    "  --data-dir CARTELLA      cartella dei dati; anche dalla variabile\n"
+    "                           NORVALIS_DATA_DIR. Di norma quella del programma se vi\n"
+    "                           si può scrivere (una copia portatile), altrimenti,\n"
+    "                           per un programma installato, ~/.local/share/Norvalis,\n"
+    "                           creata al primo comando con la password di primo accesso\n"
     "  --today GG/MM/AAAA       la data di oggi per il comando (di norma quella del\n"
     "                           sistema); va prima del COMANDO\n"
     "  --now HH:MM:SS           l'ora per il comando; da sola tiene la data di oggi;\n"
@@ -956,8 +959,8 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err)
     const Output io{out, err};
     if (!arguments.isEmpty() && arguments.last() == QLatin1String(AppDir::Option))
         return io.usage(QStringLiteral("--data-dir vuole una CARTELLA"));
-    AppDir::set(AppDir::resolve(arguments, qEnvironmentVariable(AppDir::EnvironmentVariable),
-                                QCoreApplication::applicationDirPath()));
+    const AppDir::Placement placed = AppDir::chooseForProcess(arguments, QCoreApplication::applicationDirPath());
+    AppDir::set(placed.folder);
     QStringList args = AppDir::withoutOption(arguments);
 
     if (args.contains(QLatin1String("-h")) || args.contains(QLatin1String("--help"))) {
@@ -968,6 +971,10 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err)
         return status;
     if (args.isEmpty())
         return io.usage({});
+    // An installed program's user folder is made on the first command that
+    // runs, with the first-access password file, as the desktop program does.
+    if (QString error; placed.userFolder && !PasswordFile::installFirstAccess(AppDir::path(), &error))
+        return io.fail(QStringLiteral("impossibile preparare la cartella dei dati %1: %2").arg(AppDir::path(), error));
     const QString command = args.first();
     const QStringList rest = args.mid(1);
 

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "storage/appdir.h"
 
 #include <QGuiApplication>
 
@@ -27,6 +28,8 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     defaultHandler = qInstallMessageHandler(quietStart);
     QGuiApplication app(argc, argv);
+    // The same name as the desktop program's, for the same user data folder.
+    QGuiApplication::setApplicationName(QLatin1String(AppDir::ApplicationName));
     qInstallMessageHandler(defaultHandler);
     return cli::run(app.arguments().mid(1), stdout, stderr);
 }

@@ -45,9 +45,7 @@ bool saveJpeg(const QString& path, const QImage& photo)
 
 QString withJpegExtension(const QString& name)
 {
-    if (name.isEmpty() || !QFileInfo(name).suffix().isEmpty())
-        return name;
-    return name + (name.endsWith(QLatin1Char('.')) ? QStringLiteral("jpg") : QStringLiteral(".jpg"));
+    return AppDir::withSuffix(name, QStringLiteral("jpg"));
 }
 
 }  // namespace members

@@ -8,6 +8,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -608,6 +609,17 @@ bool writePdf(const Prepared& report, const QString& fileName, QString* error)
             return painter.end();
         },
         error);
+}
+
+QString pdfFileName(const QString& reportName)
+{
+    static const QRegularExpression unsafe(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1F]+"));
+    QString name = QString(reportName).replace(unsafe, QStringLiteral(" ")).simplified();
+    while (name.startsWith(QLatin1Char('.')))
+        name.remove(0, 1);
+    if (name.isEmpty())
+        name = QStringLiteral("Documento");
+    return name + QStringLiteral(".pdf");
 }
 
 Page Page::a4(Orientation orientation, double marginMm)

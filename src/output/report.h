@@ -204,6 +204,10 @@ QImage renderPage(const PreparedPage& page, double dpi);
 // Every page into a PDF file, which is replaced only by a complete document;
 // false when it cannot be written, with the reason in `error` when given.
 bool writePdf(const Prepared& report, const QString& fileName, QString* error = nullptr);
+// The name a report's PDF is offered under: the report's name without the
+// characters a file name cannot hold, and ".pdf" ("Documento.pdf" for a
+// report without a name).
+QString pdfFileName(const QString& reportName);
 
 // The list layout shared by the search and list windows ("Riepilogo dati"):
 // title on the first page, the lines in a fixed-pitch font, the footer with

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace AppDir {
 namespace {
@@ -51,7 +52,7 @@ void set(const QString& directory)
     current() = withSeparator(directory);
 }
 
-QString resolve(const QStringList& arguments, const QString& environmentValue, const QString& executableDir)
+QString resolve(const QStringList& arguments, const QString& environmentValue, const QString& fallback)
 {
     QString chosen;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -63,7 +64,7 @@ QString resolve(const QStringList& arguments, const QString& environmentValue, c
     if (chosen.isEmpty())
         chosen = environmentValue;
     if (chosen.isEmpty())
-        chosen = executableDir;
+        chosen = fallback;
     return chosen;
 }
 
@@ -79,10 +80,47 @@ QStringList withoutOption(const QStringList& arguments)
     return rest;
 }
 
-bool initialise(const QStringList& arguments, const QString& executableDir)
+Placement choose(const QStringList& arguments, const QString& environmentValue, const QString& executableDir,
+                 bool executableDirWritable, const QString& userFolder)
 {
-    const QString dir = resolve(arguments, qEnvironmentVariable(EnvironmentVariable), executableDir);
-    set(dir);
+    const QString named = resolve(arguments, environmentValue, QString());
+    if (!named.isEmpty())
+        return {named, false};
+    if (executableDirWritable && !isInstallation(executableDir))
+        return {executableDir, false};
+    return {userFolder, true};
+}
+
+Placement chooseForProcess(const QStringList& arguments, const QString& executableDir)
+{
+    return choose(arguments, qEnvironmentVariable(EnvironmentVariable), executableDir, writable(executableDir),
+                  userFolder());
+}
+
+bool writable(const QString& folder)
+{
+    const QFileInfo info(folder);
+    return info.isDir() && info.isWritable();
+}
+
+bool isInstallation(const QString& executableDir)
+{
+    return QFileInfo(QDir(executableDir).filePath(QStringLiteral("../share/norvalis"))).isDir();
+}
+
+QString userFolder()
+{
+    // Both programs name themselves ApplicationName, with no organisation,
+    // so that this is ~/.local/share/Norvalis for either.
+    return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+bool initialise(const QStringList& arguments, const QString& executableDir, Placement* placed)
+{
+    const Placement placement = chooseForProcess(arguments, executableDir);
+    if (placed)
+        *placed = placement;
+    set(placement.folder);
     setProgramPath(executableDir);
     return QDir().mkpath(path());
 }
@@ -109,6 +147,13 @@ QString installedFile(const QString& name)
     if (QFileInfo::exists(shared))
         return shared;
     return beside;
+}
+
+QString withSuffix(const QString& name, const QString& suffix)
+{
+    if (name.isEmpty() || !QFileInfo(name).suffix().isEmpty())
+        return name;
+    return name + (name.endsWith(QLatin1Char('.')) ? suffix : QLatin1Char('.') + suffix);
 }
 
 QString yearlyFileName(const QString& year, const char* extension)

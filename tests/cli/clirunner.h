@@ -2,6 +2,8 @@
 // Running norvalis-cli from a test as from a plain terminal without a display,
 // on a data folder of the test's own, and reading what it wrote.
 
+#include "support/pdfpages.h"
+
 #include <QByteArray>
 #include <QProcess>
 #include <QList>
@@ -50,23 +52,6 @@ inline CliResult runCli(const QString& dataDir, const QStringList& arguments, co
     if (!p.waitForFinished(60000))
         return {-1, {}, "did not finish"};
     return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
-
-// Page objects of a PDF ("/Type /Page", not the "/Type /Pages" tree).
-inline int pdfPageCount(const QByteArray& pdf)
-{
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
-    return int(QString::fromLatin1(pdf).count(page));
-}
-
-// The paper of every page of a PDF, in points (A4 landscape: 842 x 595).
-inline QList<QSize> pdfMediaBoxes(const QByteArray& pdf)
-{
-    static const QRegularExpression box(QStringLiteral("/MediaBox\\s*\\[\\s*0 0 ([0-9.]+) ([0-9.]+)\\s*\\]"));
-    QList<QSize> sizes;
-    for (const QRegularExpressionMatch& m : box.globalMatch(QString::fromLatin1(pdf)))
-        sizes << QSize(qRound(m.captured(1).toDouble()), qRound(m.captured(2).toDouble()));
-    return sizes;
 }
 
 // A PDF of one A4 landscape page: a printed sheet.

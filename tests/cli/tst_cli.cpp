@@ -190,6 +190,63 @@ private slots:
         QCOMPARE(f.readAll(), QByteArray("[Accesso]\r\nValore=08F6415598C168B698EB2274845C\r\n"));
     }
 
+    void dataFolderOfACopyOfTheProgram_data()
+    {
+        // Where the program lies, with what beside it; where its data go.
+        QTest::addColumn<QString>("programs");
+        QTest::addColumn<QString>("shared");
+        QTest::addColumn<QString>("environment");
+        QTest::addColumn<QString>("data");
+        QTest::newRow("installed: the user's folder") << "usr/bin" << "usr/share/norvalis" << ""
+                                                      << "home/.local/share/Norvalis";
+        QTest::newRow("portable copy: beside the program") << "portatile" << "" << "" << "portatile";
+        QTest::newRow("installed, folder named") << "usr/bin" << "usr/share/norvalis" << "altrove" << "altrove";
+    }
+    void dataFolderOfACopyOfTheProgram()
+    {
+        QFETCH(QString, programs);
+        QFETCH(QString, shared);
+        QFETCH(QString, environment);
+        QFETCH(QString, data);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(programs) && QDir(dir.path()).mkpath(QStringLiteral("home")));
+        if (!shared.isEmpty())
+            QVERIFY(QDir(dir.path()).mkpath(shared));
+        if (!environment.isEmpty())
+            QVERIFY(QDir(dir.path()).mkpath(environment));
+        const QString program = dir.filePath(programs + QStringLiteral("/norvalis-cli"));
+        QVERIFY(QFile::copy(QStringLiteral(NORVALIS_CLI), program));
+        const auto run = [&](const QStringList& arguments) {
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.remove(QStringLiteral("XDG_DATA_HOME"));
+            env.insert(QStringLiteral("HOME"), dir.filePath(QStringLiteral("home")));
+            if (environment.isEmpty())
+                env.remove(QStringLiteral("NORVALIS_DATA_DIR"));
+            else
+                env.insert(QStringLiteral("NORVALIS_DATA_DIR"), dir.filePath(environment));
+            p.setProcessEnvironment(env);
+            p.start(program, arguments);
+            return p.waitForFinished(30000) ? p.exitCode() : -1;
+        };
+        const QString folder = dir.filePath(data);
+
+        // The help touches nothing; the first command makes the folder of an
+        // installed program with the first-access password, and works there.
+        QCOMPARE(run({"--help"}), 0);
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("home"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{});
+        QCOMPARE(run({"search", "members"}), 0);
+        QVERIFY(QFileInfo::exists(folder + QStringLiteral("/Tesserati.pro")));
+        const bool userFolder = data.startsWith(QLatin1String("home"));
+        QCOMPARE(QFileInfo::exists(folder + QStringLiteral("/unins000.dll")), userFolder);
+        if (userFolder) {
+            QFile password(folder + QStringLiteral("/unins000.dll"));
+            QVERIFY(password.open(QIODevice::ReadOnly));
+            QCOMPARE(password.readAll(), QByteArray("[Accesso]\r\nValore=08F6415598C168B698EB2274845C\r\n"));
+        }
+    }
+
     void buildPutsThePasswordFileBesideTheProgram()
     {
         QVERIFY(QFileInfo::exists(QStringLiteral(NORVALIS_BIN_DIR "/unins000.dll")));

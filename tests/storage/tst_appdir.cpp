@@ -3,6 +3,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 class TestAppDir : public QObject {
     Q_OBJECT
 
@@ -25,6 +27,89 @@ private slots:
         QFETCH(QString, environment);
         QFETCH(QString, expected);
         QCOMPARE(AppDir::resolve(arguments, environment, QStringLiteral("/opt/norvalis")), expected);
+    }
+
+    void choice_data()
+    {
+        // An executable's folder that is a portable copy (bin) or an
+        // installation (usr/bin, with usr/share/norvalis), writable or not.
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("environment");
+        QTest::addColumn<QString>("executable");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("userFolder");
+        QTest::newRow("portable copy: its own folder") << QStringList{} << "" << "bin" << true << "bin" << false;
+        QTest::newRow("read-only folder: the user's") << QStringList{} << "" << "bin" << false << "user" << true;
+        QTest::newRow("installation, read-only") << QStringList{} << "" << "usr/bin" << false << "user" << true;
+        QTest::newRow("installation run by the administrator") << QStringList{} << "" << "usr/bin" << true << "user"
+                                                               << true;
+        QTest::newRow("environment beats a read-only folder") << QStringList{} << "/srv/d" << "usr/bin" << false
+                                                              << "/srv/d" << false;
+        QTest::newRow("option beats both") << QStringList{"--data-dir=/tmp/a"} << "/srv/d" << "bin" << false << "/tmp/a"
+                                           << false;
+    }
+    void choice()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, environment);
+        QFETCH(QString, executable);
+        QFETCH(bool, writable);
+        QFETCH(QString, expected);
+        QFETCH(bool, userFolder);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("bin")) && QDir(dir.path()).mkpath(QStringLiteral("usr/bin"))
+                && QDir(dir.path()).mkpath(QStringLiteral("usr/share/norvalis")));
+        const auto inTemp = [&](const QString& name) { return name.startsWith('/') ? name : dir.filePath(name); };
+        const AppDir::Placement placed =
+            AppDir::choose(arguments, environment, inTemp(executable), writable, inTemp(QStringLiteral("user")));
+        QCOMPARE(placed.folder, inTemp(expected));
+        QCOMPARE(placed.userFolder, userFolder);
+    }
+
+    void writableFolders()
+    {
+        QTemporaryDir dir;
+        QVERIFY(AppDir::writable(dir.path()));
+        QVERIFY(!AppDir::writable(dir.filePath(QStringLiteral("missing"))));
+        // Permissions bind every user but the administrator, who may write
+        // into any folder: for it an installation is told by its layout.
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
+                                                      | QFile::ExeOther));
+        const bool administrator = ::geteuid() == 0;
+        QCOMPARE(AppDir::writable(dir.path()), administrator);
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+
+    // The programs started from an installation, as its users start them:
+    // the data go to the application's folder among the user's data, made
+    // when missing.
+    void initialiseFromAnInstallation()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("usr/bin"))
+                && QDir(dir.path()).mkpath(QStringLiteral("usr/share/norvalis")));
+        const QByteArray before = qgetenv("XDG_DATA_HOME");
+        const QByteArray named = qgetenv(AppDir::EnvironmentVariable);
+        const QString name = QCoreApplication::applicationName();
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("dati utente"))));
+        qunsetenv(AppDir::EnvironmentVariable);
+        QCoreApplication::setApplicationName(QLatin1String(AppDir::ApplicationName));
+        AppDir::Placement placed;
+        const bool made = AppDir::initialise({}, dir.filePath(QStringLiteral("usr/bin")), &placed);
+        QCoreApplication::setApplicationName(name);
+        if (before.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", before);
+        if (!named.isNull())
+            qputenv(AppDir::EnvironmentVariable, named);
+        const QString expected = dir.filePath(QStringLiteral("dati utente/Norvalis"));
+        QVERIFY(made && placed.userFolder);
+        QCOMPARE(placed.folder, expected);
+        QCOMPARE(AppDir::path(), expected + QLatin1Char('/'));
+        QVERIFY(QFileInfo(expected).isDir());
+        QCOMPARE(AppDir::programPath(), dir.filePath(QStringLiteral("usr/bin/")));
     }
 
     void optionIsTakenOutOfTheArguments()

@@ -2,8 +2,11 @@
 
 #include "app/ui/formkit.h"
 #include "app/ui/services.h"
+#include "storage/appdir.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -114,6 +117,8 @@ TfrmAnteprima::TfrmAnteprima(Report::Prepared report, QWidget* parent) : QDialog
     bar->setSpacing(4);
     btnStampa = toolButton(QStringLiteral("btnStampa"), QStringLiteral(":/icons/stampa.svg"), QStringLiteral("Stampa"),
                            QStringLiteral("Stampa il documento."), this);
+    btnSalvaPdf = toolButton(QStringLiteral("btnSalvaPdf"), QStringLiteral(":/icons/pdf.svg"),
+                             QStringLiteral("Salva PDF"), QStringLiteral("Salva il documento in un file PDF."), this);
     btnZoom = toolButton(QStringLiteral("btnZoom"), QStringLiteral(":/icons/zoom.svg"), QStringLiteral("Zoom"),
                          QStringLiteral("Ingrandisce o riduce la pagina."), this);
     auto* zoomMenu = new QMenu(btnZoom);
@@ -134,6 +139,7 @@ TfrmAnteprima::TfrmAnteprima(Report::Prepared report, QWidget* parent) : QDialog
     btnSchermoIntero->setVisible(buttons & Report::PreviewFullScreen);
     btnChiudi->setVisible(buttons & Report::PreviewClose);
     bar->addWidget(btnStampa);
+    bar->addWidget(btnSalvaPdf);
     bar->addWidget(btnZoom);
     bar->addWidget(btnSchermoIntero);
 
@@ -209,6 +215,7 @@ TfrmAnteprima::TfrmAnteprima(Report::Prepared report, QWidget* parent) : QDialog
     layout->addLayout(body, 1);
 
     connect(btnStampa, &QToolButton::clicked, this, &TfrmAnteprima::printClick);
+    connect(btnSalvaPdf, &QToolButton::clicked, this, &TfrmAnteprima::savePdfClick);
     connect(btnSchermoIntero, &QToolButton::clicked, this, &TfrmAnteprima::fullScreenClick);
     connect(btnChiudi, &QToolButton::clicked, this, &QDialog::accept);
 
@@ -298,6 +305,25 @@ void TfrmAnteprima::updatePosition()
 }
 
 void TfrmAnteprima::printClick() { Services::printer().print(this, m_report); }
+
+void TfrmAnteprima::savePdfClick()
+{
+    const QString chosen = Services::fileDialogs().saveFile(this, SavePdfTitle, SavePdfFilter,
+                                                            Report::pdfFileName(m_report.name), QStringLiteral("pdf"));
+    if (chosen.isEmpty())
+        return;
+    const QString path = AppDir::withSuffix(chosen, QStringLiteral("pdf"));
+    if (QFileInfo::exists(path) && !Ui::question(this, OverwritePdfQuestion))
+        return;
+    // The pages as the printer gets them: the same painter, paper and
+    // orientation, page by page.
+    QString error;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool written = Report::writePdf(m_report, path, &error);
+    QApplication::restoreOverrideCursor();
+    if (!written)
+        Ui::error(this, SavePdfFailure.arg(QDir::toNativeSeparators(path), error));
+}
 
 void TfrmAnteprima::fullScreenClick()
 {

@@ -1,7 +1,7 @@
 #pragma once
 // The print preview: the prepared pages, read-only, with the buttons the
 // report lists (print, zoom, full screen, close; thumbnails and page
-// navigation when listed).
+// navigation when listed) and, in every preview, "Salva PDF".
 
 #include "output/report.h"
 
@@ -33,6 +33,17 @@ private:
     double m_scale = 1;
 };
 
+// "Salva PDF": the save dialog, the question before replacing a file, the
+// failure.
+inline const QString SavePdfTitle = QStringLiteral("Salva il documento in formato PDF");
+inline const QString SavePdfFilter = QStringLiteral("Documento PDF (*.pdf)");
+inline const QString OverwritePdfQuestion =
+    QStringLiteral("Attenzione: nella cartella indicata \u00E8 presente un file con lo stesso nome.\r\n\r\n"
+                   "Si vuole sovrascrivere il file esistente?");
+inline const QString SavePdfFailure =
+    QStringLiteral("Attenzione: non \u00E8 stato possibile salvare il file PDF %1 (%2).\r\n\r\n"
+                   "Un file con lo stesso nome che c'era gi\u00E0 \u00E8 rimasto com'era.");
+
 class TfrmAnteprima : public QDialog {
     Q_OBJECT
 public:
@@ -48,6 +59,7 @@ public:
     bool isFullScreenView() const;
 
     QToolButton* btnStampa;
+    QToolButton* btnSalvaPdf;
     QToolButton* btnZoom;
     QToolButton* btnSchermoIntero;
     QToolButton* btnChiudi;
@@ -67,6 +79,7 @@ protected:
 
 private:
     void printClick();
+    void savePdfClick();
     void fullScreenClick();
     void applyZoom();
     void fitToScreen();
