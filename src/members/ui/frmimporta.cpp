@@ -2,6 +2,7 @@
 
 #include "app/ui/formkit.h"
 #include "app/ui/services.h"
+#include "output/ui/gridwindow.h"
 #include "members/memberrecord.h"
 #include "storage/appdir.h"
 #include "storage/archiveerror.h"
@@ -56,18 +57,6 @@ QPushButton* button(const char* name, const QString& text, int width, QWidget* p
     b->setAutoDefault(false);
     b->setMinimumSize(width, 28);
     return b;
-}
-
-void styleGrid(QAbstractItemView* grid)
-{
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setAlternatingRowColors(true);
-    grid->setFont(QFont(QStringLiteral("Verdana"), 8));
-    grid->setStyleSheet(QStringLiteral(
-        "QTableView { gridline-color: #D5DDE7; alternate-background-color: #F4F7FB; "
-        "  selection-background-color: #FCE3C4; selection-color: black; }"
-        "QHeaderView::section { background: #E9EEF4; border: 0; border-right: 1px solid #D5DDE7; "
-        "  border-bottom: 1px solid #C9D3DE; padding: 3px 6px; font-weight: bold; }"));
 }
 
 }  // namespace
@@ -139,20 +128,13 @@ TfrmImporta::TfrmImporta(QWidget* parent) : QDialog(parent)
 {
     prepareWindow(this, QStringLiteral(" Importa schede dei Soci da un file CSV"));
 
-    auto* header = new QLabel(this);
-    header->setPixmap(picture(QStringLiteral(":/icons/importa_csv.svg"), QSize(40, 40)));
-    auto* intro = new QLabel(QStringLiteral("Ogni riga del file diventa una nuova scheda in archivio, controllata come "
-                                            "al salvataggio dalla schermata dei Soci. La prima riga porta i titoli "
-                                            "delle colonne: quelli del file esportato in Excel vengono riconosciuti "
-                                            "da soli, gli altri si abbinano ai campi della scheda qui sotto."),
-                             this);
-    intro->setWordWrap(true);
-    intro->setFont(QFont(QStringLiteral("Verdana"), 9));
-    intro->setStyleSheet(QStringLiteral("color: #44505C;"));
-    auto* top = new QHBoxLayout;
-    top->setSpacing(12);
-    top->addWidget(header);
-    top->addWidget(intro, 1);
+    QHBoxLayout* top = dialogIntro(
+        QStringLiteral(":/icons/importa_csv.svg"),
+        QStringLiteral("Ogni riga del file diventa una nuova scheda in archivio, controllata come al salvataggio "
+                       "dalla schermata dei Soci. La prima riga porta i titoli delle colonne: quelli del file "
+                       "esportato in Excel vengono riconosciuti da soli, gli altri si abbinano ai campi della scheda "
+                       "qui sotto."),
+        this);
 
     txtFile = new QLineEdit(this);
     txtFile->setObjectName(QStringLiteral("txtFile"));
@@ -174,10 +156,9 @@ TfrmImporta::TfrmImporta(QWidget* parent) : QDialog(parent)
     grdColonne = new QTableWidget(0, 2, this);
     grdColonne->setObjectName(QStringLiteral("grdColonne"));
     grdColonne->setHorizontalHeaderLabels({QStringLiteral("Colonna del file"), QStringLiteral("Campo della scheda")});
-    styleGrid(grdColonne);
+    styleReadOnlyGrid(grdColonne);
     grdColonne->setSelectionMode(QAbstractItemView::NoSelection);
     grdColonne->setFocusPolicy(Qt::NoFocus);
-    grdColonne->verticalHeader()->hide();
     grdColonne->verticalHeader()->setDefaultSectionSize(28);
     grdColonne->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     grdColonne->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
@@ -188,12 +169,7 @@ TfrmImporta::TfrmImporta(QWidget* parent) : QDialog(parent)
     grdAnteprima = new QTableView(this);
     grdAnteprima->setObjectName(QStringLiteral("grdAnteprima"));
     grdAnteprima->setModel(m_preview);
-    styleGrid(grdAnteprima);
-    grdAnteprima->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdAnteprima->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdAnteprima->setWordWrap(false);
-    grdAnteprima->verticalHeader()->hide();
-    grdAnteprima->verticalHeader()->setDefaultSectionSize(21);
+    styleReadOnlyGrid(grdAnteprima);
     grdAnteprima->horizontalHeader()->setDefaultSectionSize(140);
 
     auto* columnsBox = new QVBoxLayout;
