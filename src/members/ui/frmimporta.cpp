@@ -162,8 +162,8 @@ TfrmImporta::TfrmImporta(QWidget* parent) : QDialog(parent)
     grdColonne->verticalHeader()->setDefaultSectionSize(28);
     grdColonne->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     grdColonne->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
-    grdColonne->setColumnWidth(1, 250);
-    grdColonne->setFixedWidth(500);
+    grdColonne->setColumnWidth(1, 280);
+    grdColonne->setFixedWidth(540);
 
     m_preview = new ImportPreviewModel(this);
     grdAnteprima = new QTableView(this);
@@ -336,7 +336,10 @@ void TfrmImporta::refresh()
             list->setCurrentIndex(list->findData(m_mapping.target(c)));
         }
     m_preview->show(m_table ? &*m_table : nullptr, m_mapping);
-    grdAnteprima->setColumnWidth(0, 50);
+    // Twenty rows at the most: each column as wide as its texts, within reason.
+    grdAnteprima->resizeColumnsToContents();
+    for (int c = 0; c < m_preview->columnCount(); ++c)
+        grdAnteprima->setColumnWidth(c, std::min(grdAnteprima->columnWidth(c) + 12, 260));
     btnImporta->setEnabled(m_table && m_mapping.importsAny());
 }
 
