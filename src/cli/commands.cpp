@@ -173,7 +173,7 @@ const char* const UsageText =
     "                           su A4 verticale o, con --landscape, orizzontale.\n"
     "                           Dati dell'Ente da Tesserini.ini, logo da Logo.jpg,\n"
     "                           foto da POS.jpg, come nelle finestre di stampa\n"
-    "  import members FILE.csv [--dry-run]\n"
+    "  import members FILE.csv [--map COLONNA=CAMPO]... [--dry-run]\n"
     "                           aggiunge in fondo a Tesserati.pro un Socio per riga di\n"
     "                           FILE.csv (UTF-8 o Windows-1252, separatore virgola o\n"
     "                           punto e virgola), come \"Importa\" della schermata Soci:\n"
@@ -183,7 +183,9 @@ const char* const UsageText =
     "                           non va, non scrive nulla e le elenca tutte (\"riga N: ...\")\n"
     "                           sullo standard error, con uscita 1. Stampa quante schede\n"
     "                           ha importato; con --dry-run quante ne importerebbe, senza\n"
-    "                           scrivere\n"
+    "                           scrivere. --map porta la COLONNA (titolo o numero, da 1)\n"
+    "                           nel CAMPO (nome di dump o titolo di Tesserati.xls), o la\n"
+    "                           esclude con CAMPO -\n"
     "  backup [--out FILE.zip]  scrive una copia di sicurezza della cartella dei dati\n"
     "                           (archivi, file INI, password, foto, logo e\n"
     "                           Documenti_Allegati; non i fogli esportati né le copie\n"
@@ -922,17 +924,42 @@ int pdfSheet(const QStringList& args, const Output& io)
 int importMembers(const QStringList& args, const Output& io)
 {
     const bool dryRun = args.contains(QStringLiteral("--dry-run"));
-    QStringList plain = args;
-    plain.removeAll(QStringLiteral("--dry-run"));
+    QStringList plain;
+    QStringList maps;  // "COLONNA=CAMPO"
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--dry-run"))
+            continue;
+        if (args.at(i) != QLatin1String("--map")) {
+            plain << args.at(i);
+        } else if (i + 1 < args.size() && args.at(i + 1).contains(QLatin1Char('='))) {
+            maps << args.at(++i);
+        } else {
+            return io.usage(QStringLiteral("--map vuole COLONNA=CAMPO"));
+        }
+    }
     if (plain.size() != 2 || plain.first() != QLatin1String("members") || plain.last().startsWith(QLatin1String("--")))
-        return io.usage(QStringLiteral("import vuole members FILE.csv [--dry-run]"));
+        return io.usage(QStringLiteral("import vuole members FILE.csv [--map COLONNA=CAMPO]... [--dry-run]"));
     const QString file = locate(plain.last());
     Csv::Failure failure;
     const std::optional<Csv::Table> table = Csv::read(file, &failure);
     if (!table)
         return io.fail(failure.line > 0 ? members::ImportFailure{failure.line, failure.message}.text()
                                         : failure.message);
-    const members::ImportMapping mapping(table->rows.isEmpty() ? QStringList() : table->rows.first().cells);
+    const QStringList header = table->rows.isEmpty() ? QStringList() : table->rows.first().cells;
+    members::ImportMapping mapping(header);
+    for (const QString& map : maps) {
+        const QString column = map.section(QLatin1Char('='), 0, 0);
+        const QString field = map.section(QLatin1Char('='), 1);
+        const int target = field == QLatin1String("-") ? members::NotImported : members::targetForTitle(field);
+        if (target == members::NotImported && field != QLatin1String("-"))
+            return io.usage(QStringLiteral("--map: campo sconosciuto: ") + field);
+        bool number = false;
+        const int index = column.toInt(&number) - 1;
+        const int at = number ? index : members::columnNamed(header, column);
+        if (at < 0 || at >= header.size())
+            return io.usage(QStringLiteral("--map: il file non ha la colonna ") + column);
+        mapping.setTarget(at, target);
+    }
     const members::ImportPlan plan = members::planImport(*table, mapping);
     if (!plan.refusal.isEmpty())
         return io.fail(QString(plan.refusal).remove(QStringLiteral("Attenzione: ")));

@@ -186,6 +186,15 @@ int targetForTitle(const QString& title)
     return targetsByTitle().value(titleKey(title), NotImported);
 }
 
+int columnNamed(const QStringList& header, const QString& title)
+{
+    const QString key = titleKey(title);
+    for (qsizetype c = 0; c < header.size(); ++c)
+        if (titleKey(header.at(c)) == key)
+            return int(c);
+    return -1;
+}
+
 ImportMapping::ImportMapping(const QStringList& header)
 {
     for (const QString& title : header) {

@@ -34,6 +34,10 @@ const QList<ImportTarget>& importTargets();
 // blanks at the ends; NotImported for any other title.
 int targetForTitle(const QString& title);
 
+// The first column of `header` whose title is `title` (case and blanks at
+// the ends ignored); -1 when there is none.
+int columnNamed(const QStringList& header, const QString& title);
+
 // The target of each column of a file.
 class ImportMapping {
 public:

@@ -47,6 +47,22 @@ private slots:
         QCOMPARE(archive.read(3).text(u"Preavviso"), QStringLiteral("0"));
     }
 
+    // A column without a title the import knows, given its field; another left out.
+    void mapsColumnsByHand()
+    {
+        QVERIFY(setFileContent(path("soci.csv"), "Nome;Rilascio;Scadenza;Note\n"
+                                                 "Rossi;01/01/2024;31/12/2024;da non copiare\n"));
+        const CliResult r = runCli(m_dir.path(), {"import", "members", "soci.csv", "--map", "nome=Tesserato", "--map",
+                                                  "2=Data di rilascio", "--map", "Scadenza=DataScade", "--map",
+                                                  "Note=-"});
+        QCOMPARE(r.status, 0);
+        const Record imported = Archive(membersPath(), members::recordLayout()).read(1);
+        QCOMPARE(imported.text(u"Tesserato"), QStringLiteral("Rossi"));
+        QCOMPARE(imported.text(u"DataRil"), QStringLiteral("01/01/2024"));
+        QCOMPARE(imported.text(u"DataScade"), QStringLiteral("31/12/2024"));
+        QCOMPARE(imported.text(u"Note"), QString());
+    }
+
     void aTrialWritesNothing()
     {
         writeMembers({{{"Tesserato", "Primo"}}});
@@ -99,6 +115,10 @@ private slots:
                                       << "impossibile leggere";
         QTest::newRow("quote left open") << QStringList{"import", "members", "soci.csv"}
                                          << QByteArray("Tesserato\n\"aperta\n") << 1 << "riga 2: un testo fra virgolette";
+        QTest::newRow("unknown field") << QStringList{"import", "members", "soci.csv", "--map", "1=Colore"}
+                                       << QByteArray() << 2 << "campo sconosciuto: Colore";
+        QTest::newRow("unknown column") << QStringList{"import", "members", "soci.csv", "--map", "Colore=Note"}
+                                        << QByteArray() << 2 << "il file non ha la colonna Colore";
         QTest::newRow("no column") << QStringList{"import", "members", "soci.csv"} << QByteArray("Nome\nRossi\n") << 1
                                    << "nessuna colonna del file";
     }
@@ -129,7 +149,7 @@ private slots:
     void helpNamesTheCommand()
     {
         const CliResult r = runCli(m_dir.path(), {"--help"});
-        QVERIFY(r.text().contains(QStringLiteral("import members FILE.csv [--dry-run]")));
+        QVERIFY(r.text().contains(QStringLiteral("import members FILE.csv [--map COLONNA=CAMPO]... [--dry-run]")));
     }
 };
 
