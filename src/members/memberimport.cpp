@@ -130,12 +130,6 @@ std::optional<QString> digitsRefusal(const FieldTexts& texts)
     return std::nullopt;
 }
 
-bool blankRow(const Csv::Row& row)
-{
-    return std::all_of(row.cells.begin(), row.cells.end(),
-                       [](const QString& cell) { return TextField::trimmed(cell).isEmpty(); });
-}
-
 }  // namespace
 
 const QList<ImportTarget>& importTargets()
@@ -193,6 +187,20 @@ int columnNamed(const QStringList& header, const QString& title)
         if (titleKey(header.at(c)) == key)
             return int(c);
     return -1;
+}
+
+bool isBlankRow(const Csv::Row& row)
+{
+    return std::all_of(row.cells.begin(), row.cells.end(),
+                       [](const QString& cell) { return TextField::trimmed(cell).isEmpty(); });
+}
+
+int dataRowCount(const Csv::Table& table)
+{
+    if (table.rows.isEmpty())
+        return 0;
+    return int(std::count_if(table.rows.begin() + 1, table.rows.end(),
+                             [](const Csv::Row& row) { return !isBlankRow(row); }));
 }
 
 ImportMapping::ImportMapping(const QStringList& header)
@@ -256,9 +264,7 @@ FieldTexts importTexts(const Csv::Row& row, const ImportMapping& mapping)
 ImportPlan planImport(const Csv::Table& table, const ImportMapping& mapping)
 {
     ImportPlan plan;
-    const bool anyRow = std::any_of(table.rows.begin() + std::min<qsizetype>(1, table.rows.size()), table.rows.end(),
-                                    [](const Csv::Row& row) { return !blankRow(row); });
-    if (!anyRow) {
+    if (dataRowCount(table) == 0) {
         plan.refusal = QStringLiteral("Attenzione: il file non contiene schede da importare.");
         return plan;
     }
@@ -270,7 +276,7 @@ ImportPlan planImport(const Csv::Table& table, const ImportMapping& mapping)
     const RecordLayout& layout = recordLayout();
     for (qsizetype r = 1; r < table.rows.size(); ++r) {
         const Csv::Row& row = table.rows.at(r);
-        if (blankRow(row))
+        if (isBlankRow(row))
             continue;
         const FieldTexts texts = importTexts(row, mapping);
         if (const auto refusal = checkForSave(texts)) {

@@ -77,6 +77,12 @@ struct ImportPlan {
     bool accepted() const { return refusal.isEmpty() && failures.isEmpty(); }
 };
 
+// A row whose cells are all blank: no member, and no failure either (the
+// empty rows a spreadsheet leaves at the end).
+bool isBlankRow(const Csv::Row& row);
+// The rows of `table` after the header that are not blank.
+int dataRowCount(const Csv::Table& table);
+
 // The texts one data row gives the member fields, as the screen's controls
 // would hold them: a line break inside a value is one blank; a joined
 // column is split back into its fields; a field no column fills has the

@@ -83,9 +83,7 @@ public:
                     m_fields << field;
             for (qsizetype r = 1; r < table->rows.size() && m_rows.size() < TfrmImporta::PreviewRows; ++r) {
                 const Csv::Row& row = table->rows.at(r);
-                const bool blank = std::all_of(row.cells.begin(), row.cells.end(),
-                                               [](const QString& c) { return TextField::trimmed(c).isEmpty(); });
-                if (blank)
+                if (members::isBlankRow(row))
                     continue;
                 const members::FieldTexts texts = members::importTexts(row, mapping);
                 QStringList cells{QString::number(row.line)};
@@ -264,9 +262,10 @@ bool TfrmImporta::loadFile(const QString& path)
     Csv::Failure failure;
     std::optional<Csv::Table> table = Csv::read(path, &failure);
     if (!table) {
-        const QString where = failure.line > 0 ? QStringLiteral("riga %1: ").arg(failure.line) : QString();
-        Ui::warning(this, QStringLiteral("Attenzione: il file %1 non si pu\u00F2 importare.\n\r\n\r%2%3.")
-                              .arg(QDir::toNativeSeparators(path), where, failure.message));
+        const QString reason =
+            failure.line > 0 ? members::ImportFailure{failure.line, failure.message}.text() : failure.message;
+        Ui::warning(this, QStringLiteral("Attenzione: il file %1 non si pu\u00F2 importare.\n\r\n\r%2.")
+                              .arg(QDir::toNativeSeparators(path), reason));
         return false;
     }
     m_table = std::move(table);
@@ -304,18 +303,12 @@ void TfrmImporta::showFile()
     chain << btnImporta->objectName();
     m_chain = EnterChain::install(this, chain);
 
-    const int dataRows = int(std::count_if(m_table->rows.begin() + std::min<qsizetype>(1, m_table->rows.size()),
-                                           m_table->rows.end(), [](const Csv::Row& row) {
-                                               return std::any_of(row.cells.begin(), row.cells.end(), [](const QString& c) {
-                                                   return !TextField::trimmed(c).isEmpty();
-                                               });
-                                           }));
     lblFormato->setText(QStringLiteral("Codifica %1, separatore %2: %3 righe di dati.")
                             .arg(m_table->encoding == Csv::Encoding::Utf8 ? QStringLiteral("UTF-8")
                                                                           : QStringLiteral("Windows-1252"),
                                  m_table->separator == ';' ? QStringLiteral("punto e virgola")
                                                            : QStringLiteral("virgola"))
-                            .arg(dataRows));
+                            .arg(members::dataRowCount(*m_table)));
     refresh();
     if (QComboBox* first = columnList(0))
         first->setFocus();
