@@ -19,6 +19,8 @@ packages=(
     libgl-dev fonts-liberation2 qt6-translations-l10n
     # Backups of the data folder are zip files.
     libquazip1-qt6-dev
+    # Member lists are imported from CSV files.
+    libcsv-dev
     # Qt Multimedia plays the reminder chime (MP3) through GStreamer.
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio gstreamer1.0-alsa
 )

@@ -220,6 +220,14 @@ QList<Topic> buildTable()
             "Dalla barra in alto si cercano le schede per i loro campi, si stampa la scheda del socio "
             "con la sua anteprima, si vede l'elenco delle tessere in attesa di rinnovo e si esporta "
             "l'archivio in un foglio di calcolo di Microsoft Excel.",
+
+            "\"Importa\" aggiunge all'archivio i soci di un foglio di calcolo salvato come file CSV "
+            "(con la virgola o il punto e virgola come separatore). La prima riga del file porta i "
+            "titoli delle colonne: quelli del file esportato in Excel vengono riconosciuti da soli; per "
+            "ogni colonna si sceglie in quale campo della scheda va, e l'anteprima mostra le prime righe "
+            "come saranno salvate. Ogni riga diventa una scheda nuova, non annullata, controllata come "
+            "con \"Salva\": se anche una sola riga non va, non viene inserita nessuna scheda e la "
+            "finestra elenca le righe da correggere con il loro numero nel file.",
         }),
 
         make("scadenze", "Visualizzazione scadenze pagamenti.", {

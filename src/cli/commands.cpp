@@ -18,6 +18,7 @@
 #include "hours/hoursrules.h"
 #include "hours/hourssheet.h"
 #include "members/memberexport.h"
+#include "members/memberimport.h"
 #include "members/memberphoto.h"
 #include "members/memberrecord.h"
 #include "members/membersearch.h"
@@ -30,6 +31,7 @@
 #include "shifts/weeklysheet.h"
 #include "storage/appdir.h"
 #include "storage/archive.h"
+#include "storage/csvfile.h"
 #include "storage/folderlock.h"
 
 #include <QCoreApplication>
@@ -171,6 +173,19 @@ const char* const UsageText =
     "                           su A4 verticale o, con --landscape, orizzontale.\n"
     "                           Dati dell'Ente da Tesserini.ini, logo da Logo.jpg,\n"
     "                           foto da POS.jpg, come nelle finestre di stampa\n"
+    "  import members FILE.csv [--map COLONNA=CAMPO]... [--dry-run]\n"
+    "                           aggiunge in fondo a Tesserati.pro un Socio per riga di\n"
+    "                           FILE.csv (UTF-8 o Windows-1252, separatore virgola o\n"
+    "                           punto e virgola), come \"Importa\" della schermata Soci:\n"
+    "                           la prima riga ha i titoli delle colonne, quelli di\n"
+    "                           Tesserati.xls o i nomi dei campi di dump; ogni riga si\n"
+    "                           controlla come al salvataggio della scheda. Se una riga\n"
+    "                           non va, non scrive nulla e le elenca tutte (\"riga N: ...\")\n"
+    "                           sullo standard error, con uscita 1. Stampa quante schede\n"
+    "                           ha importato; con --dry-run quante ne importerebbe, senza\n"
+    "                           scrivere. --map porta la COLONNA (titolo o numero, da 1)\n"
+    "                           nel CAMPO (nome di dump o titolo di Tesserati.xls), o la\n"
+    "                           esclude con CAMPO -\n"
     "  backup [--out FILE.zip]  scrive una copia di sicurezza della cartella dei dati\n"
     "                           (archivi, file INI, password, foto, logo e\n"
     "                           Documenti_Allegati; non i fogli esportati né le copie\n"
@@ -183,7 +198,7 @@ const char* const UsageText =
     "                           estranei, percorsi fuori dalla cartella o danneggiata\n"
     "                           viene rifiutata senza toccare nulla\n"
     "\n"
-    "restore ed export rifiutano di partire mentre il programma o un altro comando\n"
+    "restore, export, put e import rifiutano di partire mentre il programma o un altro comando\n"
     "che scrive usa la stessa cartella dei dati.\n"
     "\n"
     "Opzioni:\n"
@@ -908,6 +923,72 @@ int pdfSheet(const QStringList& args, const Output& io)
     }
 }
 
+// `import members FILE.csv [--dry-run]`: the member screen's import without a window.
+int importMembers(const QStringList& args, const Output& io)
+{
+    const bool dryRun = args.contains(QStringLiteral("--dry-run"));
+    QStringList plain;
+    QStringList maps;  // "COLONNA=CAMPO"
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--dry-run"))
+            continue;
+        if (args.at(i) != QLatin1String("--map")) {
+            plain << args.at(i);
+        } else if (i + 1 < args.size() && args.at(i + 1).contains(QLatin1Char('='))) {
+            maps << args.at(++i);
+        } else {
+            return io.usage(QStringLiteral("--map vuole COLONNA=CAMPO"));
+        }
+    }
+    if (plain.size() != 2 || plain.first() != QLatin1String("members") || plain.last().startsWith(QLatin1String("--")))
+        return io.usage(QStringLiteral("import vuole members FILE.csv [--map COLONNA=CAMPO]... [--dry-run]"));
+    const QString file = locate(plain.last());
+    Csv::Failure failure;
+    const std::optional<Csv::Table> table = Csv::read(file, &failure);
+    if (!table)
+        return io.fail(failure.line > 0 ? members::ImportFailure{failure.line, failure.message}.text()
+                                        : failure.message);
+    const QStringList header = table->rows.isEmpty() ? QStringList() : table->rows.first().cells;
+    members::ImportMapping mapping(header);
+    for (const QString& map : maps) {
+        const QString column = map.section(QLatin1Char('='), 0, 0);
+        const QString field = map.section(QLatin1Char('='), 1);
+        const int target = field == QLatin1String("-") ? members::NotImported : members::targetForTitle(field);
+        if (target == members::NotImported && field != QLatin1String("-"))
+            return io.usage(QStringLiteral("--map: campo sconosciuto: ") + field);
+        bool number = false;
+        const int index = column.toInt(&number) - 1;
+        const int at = number ? index : members::columnNamed(header, column);
+        if (at < 0 || at >= header.size())
+            return io.usage(QStringLiteral("--map: il file non ha la colonna ") + column);
+        mapping.setTarget(at, target);
+    }
+    const members::ImportPlan plan = members::planImport(*table, mapping);
+    if (!plan.refusal.isEmpty())
+        return io.fail(QString(plan.refusal).remove(QStringLiteral("Attenzione: ")));
+    if (!plan.failures.isEmpty()) {
+        for (const members::ImportFailure& f : plan.failures)
+            Output::write(io.err, f.text() + QLatin1Char('\n'));
+        return io.fail(QStringLiteral("nessuna scheda importata: %1 righe di %2 non si possono salvare")
+                           .arg(plan.failures.size())
+                           .arg(QDir::toNativeSeparators(file)));
+    }
+    if (dryRun) {
+        io.line(QStringLiteral("%1 schede da importare (prova: nulla \u00E8 stato scritto)").arg(plan.records.size()));
+        return Ok;
+    }
+    try {
+        const int first = members::appendMembers(AppDir::filePath(QLatin1String(members::kFileName)), plan.records);
+        io.line(QStringLiteral("%1 schede importate (posizioni da %2 a %3)")
+                    .arg(plan.records.size())
+                    .arg(first)
+                    .arg(first + plan.records.size() - 1));
+    } catch (const ArchiveError& e) {
+        return io.fail(QString::fromStdString(e.what()));
+    }
+    return Ok;
+}
+
 // Runs a command that writes into the data folder while holding the folder's
 // lock; with another program on the folder, says so and writes nothing.
 int holdingDataFolder(const Output& io, const std::function<int()>& command)
@@ -1001,6 +1082,12 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err)
         if (!input.open(stdin, QIODevice::ReadOnly))
             return io.fail(QStringLiteral("non si legge lo standard input"));
         return holdingDataFolder(io, [&] { return put(rest, io, input); });
+    }
+    if (command == QLatin1String("import")) {
+        // A trial writes nothing, so it needs the folder no more than a search.
+        if (rest.contains(QStringLiteral("--dry-run")))
+            return importMembers(rest, io);
+        return holdingDataFolder(io, [&] { return importMembers(rest, io); });
     }
     if (command == QLatin1String("search"))
         return search(rest, io);

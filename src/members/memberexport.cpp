@@ -12,25 +12,13 @@
 namespace members {
 namespace {
 
-// The fields of columns 1 to 25; a column of several fields joins them with one blank.
-const QList<QStringList>& columnFields()
-{
-    static const QList<QStringList> fields{
-        {"Tesserato"}, {"Carica"}, {"NumTessera"}, {"DataRil"}, {"DataScade"}, {"DataNasc"},
-        {"ComuneNasc", "ProvNasc"}, {"Sesso"}, {"CapRes", "ComuneRes", "ProvRes"}, {"IndirizzoRes"},
-        {"Titoli"}, {"TelCasa"}, {"TelUff"}, {"TelCel"}, {"Recapito"}, {"Fax"}, {"Email"}, {"CodFisc"},
-        {"Carta"}, {"ScadeCarta"}, {"PartitaIva"}, {"Iban"}, {"Intestatario"}, {"Note"}, {"Annullata"},
-    };
-    return fields;
-}
-
 // The field indexes of each column.
 const QList<QList<int>>& columnIndexes()
 {
     static const QList<QList<int>> indexes = [] {
         QList<QList<int>> result;
         const RecordLayout& layout = recordLayout();
-        for (const QStringList& names : columnFields()) {
+        for (const QStringList& names : exportColumnFields()) {
             QList<int> column;
             for (const QString& name : names)
                 column << layout.indexOf(name);
@@ -70,6 +58,17 @@ QByteArrayView storedField(const Record& record, const StoredField& field)
 }
 
 }  // namespace
+
+const QList<QStringList>& exportColumnFields()
+{
+    static const QList<QStringList> fields{
+        {"Tesserato"}, {"Carica"}, {"NumTessera"}, {"DataRil"}, {"DataScade"}, {"DataNasc"},
+        {"ComuneNasc", "ProvNasc"}, {"Sesso"}, {"CapRes", "ComuneRes", "ProvRes"}, {"IndirizzoRes"},
+        {"Titoli"}, {"TelCasa"}, {"TelUff"}, {"TelCel"}, {"Recapito"}, {"Fax"}, {"Email"}, {"CodFisc"},
+        {"Carta"}, {"ScadeCarta"}, {"PartitaIva"}, {"Iban"}, {"Intestatario"}, {"Note"}, {"Annullata"},
+    };
+    return fields;
+}
 
 const QList<GridColumn>& gridColumns()
 {

@@ -32,6 +32,10 @@ const QList<GridColumn>& gridColumns();
 // The header cells of the file: the grid's columns 1 to 25, with their own titles and widths.
 const QList<Spreadsheet::HeaderCell>& exportHeader();
 
+// The fields of each of the 25 columns of the file, in column order: a
+// column of several fields holds them joined by one blank.
+const QList<QStringList>& exportColumnFields();
+
 // The cells of columns 1 to 25 of one member: each field trimmed, the birth
 // place and the residence joined by one blank each, the annulled flag as
 // stored ("Sì", "No", or the text a damaged flag holds), trimmed.

@@ -31,6 +31,22 @@ const QStringList& provinceCodes()
     return codes;
 }
 
+QString screenText(QStringView field, const QString& text)
+{
+    static const QStringList upperCased{"ProvNasc", "ProvRes", "Sesso", "CodFisc", "Iban"};
+    if (upperCased.contains(field))
+        return TextField::asciiUpper(TextField::trimmed(text));
+    if (field == u"Email")
+        return TextField::trimmed(text);
+    return text;
+}
+
+const QStringList& digitFields()
+{
+    static const QStringList fields{"Preavviso", "Carta", "PartitaIva"};
+    return fields;
+}
+
 std::optional<Refusal> checkForSave(const FieldTexts& texts)
 {
     if (auto refusal = firstEmpty(

@@ -19,6 +19,13 @@ using SaveCheck::Refusal;
 // The 112 province codes the two drop-downs offer, in their order.
 const QStringList& provinceCodes();
 
+// The text the screen's control of `field` keeps of a typed or pasted
+// `text`: the provinces, the sex, the tax code and the IBAN trimmed with
+// a-z upper-cased, the e-mail trimmed; the other fields as they are.
+QString screenText(QStringView field, const QString& text);
+// The fields whose controls take digits only.
+const QStringList& digitFields();
+
 // The checks of a save, in their order; no value when the record may be written.
 std::optional<Refusal> checkForSave(const FieldTexts& texts);
 

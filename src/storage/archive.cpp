@@ -77,24 +77,45 @@ const char* ArchiveFile::next()
     return m_ahead.constData() + (at - m_aheadStart);
 }
 
-void ArchiveFile::write(const Record& record)
+QByteArray ArchiveFile::storedBytes(const Record& record) const
 {
     if (record.bytes().size() != m_layout.recordSize())
         fail(ArchiveError::Operation::Write, QStringLiteral("record di un altro archivio"));
-    if (m_index > count())
-        fail(ArchiveError::Operation::Write, QStringLiteral("scrittura oltre la fine"));
     // A reserved block is written as zeros, also when the record was read
     // from a file that held something else there.
     QByteArray bytes = record.bytes();
     for (const RecordLayout::Field& f : m_layout.fields())
         if (f.kind == FieldKind::Reserved)
             std::fill_n(bytes.data() + f.offset, f.capacity + 1, '\0');
+    return bytes;
+}
+
+void ArchiveFile::writeAt(int index, const QByteArray& bytes)
+{
     m_ahead.clear();
     QString error;
-    if (!Journal::write(m_file, qint64(m_index) * m_layout.recordSize(), bytes, &error))
+    if (!Journal::write(m_file, qint64(index) * m_layout.recordSize(), bytes, &error))
         fail(ArchiveError::Operation::Write, error);
-    ++m_index;
+    m_index = index + int(bytes.size() / m_layout.recordSize());
     m_count = std::max(m_count, m_index);
+}
+
+void ArchiveFile::write(const Record& record)
+{
+    const QByteArray bytes = storedBytes(record);
+    if (m_index > count())
+        fail(ArchiveError::Operation::Write, QStringLiteral("scrittura oltre la fine"));
+    writeAt(m_index, bytes);
+}
+
+void ArchiveFile::appendAll(const QList<Record>& records)
+{
+    QByteArray bytes;
+    bytes.reserve(qsizetype(records.size()) * m_layout.recordSize());
+    for (const Record& record : records)
+        bytes += storedBytes(record);
+    if (!bytes.isEmpty())
+        writeAt(count(), bytes);
 }
 
 void ArchiveFile::close()
@@ -147,6 +168,15 @@ int Archive::append(const Record& record) const
     const int written = file.index();
     file.close();
     return written;
+}
+
+int Archive::appendAll(const QList<Record>& records) const
+{
+    ArchiveFile file(m_path, *m_layout, m_mode);
+    const int first = file.count() + 1;
+    file.appendAll(records);
+    file.close();
+    return first;
 }
 
 void Archive::scan(const std::function<void(int, const Record&)>& visit) const

@@ -46,6 +46,10 @@ public:
     // Writes at index() (overwrite, or append at count()) and advances. The
     // layout's reserved blocks are written as zeros whatever the record holds.
     void write(const Record& record);
+    // Appends `records` at the end as one write through the journal: after a
+    // failure, a killed program or a power cut the archive holds all of them
+    // or none.
+    void appendAll(const QList<Record>& records);
     // Flushes and closes; reports a failed flush. The destructor closes silently.
     void close();
     // What opening did with a journal found beside the archive.
@@ -54,6 +58,10 @@ public:
 private:
     // The bytes of the record at index() in the read-ahead; advances.
     const char* next();
+    // The bytes of `record` as they are written: its layout's size, reserved blocks zeroed.
+    QByteArray storedBytes(const Record& record) const;
+    // Writes whole records' `bytes` at record `index` through the journal; advances past them.
+    void writeAt(int index, const QByteArray& bytes);
     [[noreturn]] void fail(ArchiveError::Operation operation, const QString& detail) const;
 
     QFile m_file;
@@ -83,6 +91,9 @@ public:
     int overwrite(int position, const Record& record) const;
     // Appends; returns the new record's position (the new count).
     int append(const Record& record) const;
+    // Appends all of `records` or none of them (ArchiveFile::appendAll);
+    // returns the position of the first one.
+    int appendAll(const QList<Record>& records) const;
     // Reads every record from the first to the last, in file order.
     void scan(const std::function<void(int position, const Record& record)>& visit) const;
     // The same reading, each record seen through a view of the read-ahead

@@ -472,3 +472,18 @@ void removeBorderIcons(QWidget* window)
                             & ~Qt::WindowSystemMenuHint)
                            | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 }
+
+QHBoxLayout* dialogIntro(const QString& icon, const QString& text, QWidget* parent)
+{
+    auto* header = new QLabel(parent);
+    header->setPixmap(picture(icon, QSize(40, 40)));
+    auto* intro = new QLabel(text, parent);
+    intro->setWordWrap(true);
+    intro->setFont(QFont(QStringLiteral("Verdana"), 9));
+    intro->setStyleSheet(QStringLiteral("color: #44505C;"));
+    auto* row = new QHBoxLayout;
+    row->setSpacing(12);
+    row->addWidget(header);
+    row->addWidget(intro, 1);
+    return row;
+}

@@ -211,6 +211,10 @@ enum class Background { White, Default };
 // settings, its caption, its title-bar buttons and its background.
 void prepareWindow(QWidget* window, const QString& caption, Frame frame = Frame::Normal,
                    Background background = Background::White);
+// The head of a dialog: a picture (":/icons/name.svg", 40 x 40) beside a
+// few lines that say what the dialog does.
+QHBoxLayout* dialogIntro(const QString& icon, const QString& text, QWidget* parent);
+
 // The band with the product's logo at the top of the help, about and credits windows.
 QLabel* logoBand(QWidget* parent, QSize logoSize);
 

@@ -59,18 +59,10 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent) : QDialog(parent)
 {
     prepareWindow(this, QStringLiteral(" Allega file"), Frame::NoBorderIcons);
 
-    auto* header = new QLabel(this);
-    header->setPixmap(picture(QStringLiteral(":/icons/allega.svg"), QSize(40, 40)));
-    auto* intro = new QLabel(QStringLiteral("I file allegati vengono copiati nella cartella dei documenti allegati "
-                                            "e registrati nella scheda al suo salvataggio."),
-                             this);
-    intro->setWordWrap(true);
-    intro->setFont(QFont(QStringLiteral("Verdana"), 9));
-    intro->setStyleSheet(QStringLiteral("color: #44505C;"));
-    auto* top = new QHBoxLayout;
-    top->setSpacing(12);
-    top->addWidget(header);
-    top->addWidget(intro, 1);
+    QHBoxLayout* top = dialogIntro(QStringLiteral(":/icons/allega.svg"),
+                                   QStringLiteral("I file allegati vengono copiati nella cartella dei documenti "
+                                                  "allegati e registrati nella scheda al suo salvataggio."),
+                                   this);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(8);

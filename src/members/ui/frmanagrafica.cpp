@@ -14,6 +14,7 @@
 #include "members/memberrules.h"
 #include "members/ui/frmallegacartella.h"
 #include "members/ui/frmexpanagrafica.h"
+#include "members/ui/frmimporta.h"
 #include "members/ui/frmsospesi.h"
 #include "members/ui/frmtrovaanagrafica.h"
 #include "members/ui/membersheet.h"
@@ -75,6 +76,7 @@ const QList<std::pair<QString, QString>> Hints{
     {"cmdAvanti", "Visualizza la scheda successiva in archivio."},
     {"cmdUltimo", "Visualizza l'ultima scheda in archivio."},
     {"cmdExcel", "Esporta le schede in archivio in un file di Microsoft Excel."},
+    {"btnImporta", "Importa nuove schede da un file CSV salvato da un foglio di calcolo."},
     {"cmdGuida", "Visualizza la pagina della guida sensibile al contesto."},
     {"cmdEsci", "Esci da questa schermata di lavoro."},
     {"btnSfoglia", "Carica la foto del tesserato dal tuo disco fisso."},
@@ -95,9 +97,10 @@ const QList<std::pair<QString, QString>> Hints{
 
 const QString ReadyText = QStringLiteral("Pronto per archiviare una nuova scheda...");
 
-QString upperTrimmed(const QString& text)
+// The screen's own rule for what the control of `field` keeps of its text.
+std::function<QString(const QString&)> inputRule(const QString& field)
 {
-    return TextField::asciiUpper(TextField::trimmed(text));
+    return [field](const QString& text) { return members::screenText(field, text); };
 }
 
 QToolButton* smallButton(const char* name, const char* icon, const QString& tip, QWidget* parent)
@@ -187,11 +190,10 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent)
 
     FormBinding::applyMaxLengths(this, members::recordLayout());
     EnterChain::install(this, EnterChainOrder);
-    for (const char* digits : {"Preavviso", "Carta", "PartitaIva"})
-        DigitKeys::install(field(QLatin1String(digits)));
-    normaliseOnEdit(field("Email"), [](const QString& t) { return TextField::trimmed(t); });
-    normaliseOnEdit(field("CodFisc"), upperTrimmed);
-    normaliseOnEdit(field("Iban"), upperTrimmed);
+    for (const QString& digits : members::digitFields())
+        DigitKeys::install(field(digits));
+    for (const char* name : {"Email", "CodFisc", "Iban"})
+        normaliseOnEdit(field(QLatin1String(name)), inputRule(QLatin1String(name)));
     // After the Enter chain: the picker's keys are seen first.
     PickerKeys::install(field("DataRil"), [this] { openDatePicker("dataril"); });
     PickerKeys::install(field("DataScade"), [this] { openDatePicker("datascade"); });
@@ -220,6 +222,7 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent)
     connect(findChild<QToolButton*>("cmdEmail"), &QToolButton::clicked, this, &TfrmAnagrafica::cmdEmailClick);
     connect(btnEmail, &QPushButton::clicked, this, &TfrmAnagrafica::btnEmailClick);
     connect(findChild<QToolButton*>("cmdExcel"), &QToolButton::clicked, this, [this] { showMemberExport(this); });
+    connect(findChild<QToolButton*>("btnImporta"), &QToolButton::clicked, this, &TfrmAnagrafica::btnImportaClick);
     connect(findChild<QToolButton*>("cmdTrova"), &QToolButton::clicked, this,
             [this] { TfrmTrovaAnagrafica::open(this, QStringLiteral("anagrafica")); });
     connect(findChild<QToolButton*>("cmdScadute"), &QToolButton::clicked, this, [this] { TfrmSospesi::open(this); });
@@ -258,6 +261,7 @@ QWidget* TfrmAnagrafica::buildToolbar()
     bar.addBrowseArrows(lblPosizione);
     bar.addStretch();
     bar.add("cmdExcel", "excel", QStringLiteral("Excel"));
+    bar.add("btnImporta", "importa_csv", QStringLiteral("Importa"));
     bar.add("cmdGuida", "guida", QStringLiteral("Guida"));
     bar.add("cmdEsci", "esci", QStringLiteral("Esci"));
     return bar.frame();
@@ -276,7 +280,7 @@ QWidget* TfrmAnagrafica::makeField(const QString& name)
         combo->setFixedWidth(64);
         combo->setEditText(QString());
         combo->installEventFilter(this);
-        normaliseOnEdit(combo->lineEdit(), upperTrimmed);
+        normaliseOnEdit(combo->lineEdit(), inputRule(name));
         return combo;
     }
     auto* edit = new QLineEdit(this);
@@ -385,6 +389,14 @@ void TfrmAnagrafica::btnEmailClick()
     TMisc::Open(members::renewalMail(texts), this);
 }
 
+void TfrmAnagrafica::btnImportaClick()
+{
+    // The first new member is shown: from there the browse reaches the others.
+    int first = 0;
+    if (importMembers(this, &first) > 0)
+        browse->showAt(first);
+}
+
 void TfrmAnagrafica::cmdAllegaClick()
 {
     editAttachments(this, QStringLiteral("anagrafica"));
@@ -411,7 +423,7 @@ bool TfrmAnagrafica::eventFilter(QObject* watched, QEvent* event)
 {
     auto* edit = qobject_cast<QLineEdit*>(watched);
     if (event->type() == QEvent::KeyRelease && edit && edit == field("Sesso"))
-        edit->setText(upperTrimmed(edit->text()));
+        edit->setText(members::screenText(u"Sesso", edit->text()));
     // The province list forgets its selection as the field takes the focus; the text stays.
     if (event->type() == QEvent::FocusIn)
         if (auto* combo = qobject_cast<QComboBox*>(watched)) {

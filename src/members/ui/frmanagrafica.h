@@ -38,6 +38,7 @@ public slots:
     void cmdEmailClick();
     void btnEmailClick();
     void cmdAllegaClick();
+    void btnImportaClick();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -49,6 +49,26 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     return {};
 }
 
+void styleReadOnlyGrid(QTableView* grid)
+{
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setAlternatingRowColors(true);
+    grid->setWordWrap(false);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(RowHeight);
+    grid->horizontalHeader()->setHighlightSections(false);
+    grid->horizontalHeader()->setStretchLastSection(false);
+    grid->setFont(QFont(QStringLiteral("Verdana"), 8));
+    grid->setStyleSheet(QStringLiteral(
+        "QTableView { gridline-color: #D5DDE7; alternate-background-color: #F4F7FB; "
+        "  selection-background-color: #FCE3C4; selection-color: black; }"
+        "QHeaderView::section { background: #E8EEF5; color: #1F4E79; font: bold 8pt 'Verdana'; "
+        "  border: none; border-right: 1px solid #CFD8E3; border-bottom: 1px solid #CFD8E3; padding: 2px 4px; }"));
+}
+
 GridWindow buildGridWindow(QDialog* window, const QString& caption, QAbstractItemModel* model,
                            const QList<int>& widths, const QString& helpTopic)
 {
@@ -64,22 +84,7 @@ GridWindow buildGridWindow(QDialog* window, const QString& caption, QAbstractIte
     w.grid = new QTableView(window);
     w.grid->setObjectName(QStringLiteral("grdRecords"));
     w.grid->setModel(model);
-    w.grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    w.grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    w.grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    w.grid->setAlternatingRowColors(true);
-    w.grid->setWordWrap(false);
-    w.grid->verticalHeader()->hide();
-    w.grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    w.grid->verticalHeader()->setDefaultSectionSize(RowHeight);
-    w.grid->horizontalHeader()->setHighlightSections(false);
-    w.grid->horizontalHeader()->setStretchLastSection(false);
-    w.grid->setFont(QFont(QStringLiteral("Verdana"), 8));
-    w.grid->setStyleSheet(QStringLiteral(
-        "QTableView { gridline-color: #D5DDE7; alternate-background-color: #F4F7FB; "
-        "  selection-background-color: #FCE3C4; selection-color: black; }"
-        "QHeaderView::section { background: #E8EEF5; color: #1F4E79; font: bold 8pt 'Verdana'; "
-        "  border: none; border-right: 1px solid #CFD8E3; border-bottom: 1px solid #CFD8E3; padding: 2px 4px; }"));
+    styleReadOnlyGrid(w.grid);
     for (int c = 0; c < widths.size(); ++c)
         w.grid->setColumnWidth(c, widths.at(c));
 

@@ -49,6 +49,10 @@ struct GridWindow {
     HintBar* hints;
 };
 
+// The look of the program's read-only grids: Verdana 8 pt, rows 21 high in
+// alternating colours, whole rows selected one at a time, no row header.
+void styleReadOnlyGrid(QTableView* grid);
+
 // Lays the shape out in `window` (captioned `caption`); "Guida" opens the
 // help topic `helpTopic` and "Esci" closes the window.
 GridWindow buildGridWindow(QDialog* window, const QString& caption, QAbstractItemModel* model,
