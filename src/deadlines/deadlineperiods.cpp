@@ -127,7 +127,7 @@ QList<int> periodOrder(const QString& path, const Filter& selected)
 }
 
 // A row of the file: columns 1 to 19, and the key for the period lists.
-void writeRow(Spreadsheet::Writer& writer, const Record& r, bool withKey)
+void writeRow(Spreadsheet::Writer& writer, const RecordView& r, bool withKey)
 {
     writer.beginRow();
     for (const char* name : ColumnFields)
@@ -285,7 +285,7 @@ bool writeArchiveExport(const QString& path, Failure* failure, QString* error)
     return ArchiveExport::write(
         exportPath(Period::Archive), worksheet(Period::Archive), exportHeader(Period::Archive),
         Archive(path, recordLayout()),
-        [](Spreadsheet::Writer& writer, int, const Record& r) { writeRow(writer, r, false); }, failure, error);
+        [](Spreadsheet::Writer& writer, int, const RecordView& r) { writeRow(writer, r, false); }, failure, error);
 }
 
 }  // namespace deadlines

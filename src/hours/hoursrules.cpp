@@ -98,7 +98,7 @@ QList<Spreadsheet::HeaderCell> gridColumns()
     return Timetable::gridColumns(exportHeader());
 }
 
-QStringList exportCells(const Record& record)
+QStringList exportCells(const RecordView& record)
 {
     return Timetable::exportCells(record, {"Nome", "Periodo", "Sede", "Disposizioni"}, QStringLiteral("Attivita"),
                                   kExportedSlots);
@@ -125,7 +125,7 @@ bool writeArchiveExport(const QString& path, std::optional<ArchiveError>* failur
     return ArchiveExport::write(
         AppDir::filePath(QLatin1String(kExportFileName)), QString::fromLatin1(kExportWorksheet), exportHeader(),
         Archive(path, recordLayout()),
-        [](Spreadsheet::Writer& writer, int, const Record& record) { writer.row(exportCells(record)); }, failure,
+        [](Spreadsheet::Writer& writer, int, const RecordView& record) { writer.row(exportCells(record)); }, failure,
         error);
 }
 

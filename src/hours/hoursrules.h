@@ -77,7 +77,7 @@ QList<Spreadsheet::HeaderCell> exportHeader();
 // The 25 exported cells of a template as the grid shows them: name, period,
 // site, instructions, then for slots 1 to 10 "Dalle " + start + " alle " +
 // end and the activity, and the notes; each field trimmed.
-QStringList exportCells(const Record& record);
+QStringList exportCells(const RecordView& record);
 // Every template of the archive at `path`, in archive order (row n is record
 // n). A missing archive is created empty. A file failure stops the reading:
 // the rows read so far stay and the failure goes to `failure` when given (a

@@ -4,6 +4,7 @@
 #include "output/archiveexport.h"
 #include "storage/archive.h"
 #include "storage/record.h"
+#include "storage/recordview.h"
 #include "storage/textfield.h"
 
 #include <QFileInfo>
@@ -52,7 +53,7 @@ const QList<StoredColumn>& storedColumns()
     return columns;
 }
 
-QByteArrayView storedField(const Record& record, const StoredField& field)
+QByteArrayView storedField(const RecordView& record, const StoredField& field)
 {
     return TextField::textBytes(record.bytes().constData() + field.offset, field.capacity);
 }
@@ -198,7 +199,7 @@ Spreadsheet::Table exportTable(const MemberRows& rows)
             [&rows](int index) { return rows.exportRow(index); }};
 }
 
-void writeExportRow(Spreadsheet::Writer& writer, const Record& record)
+void writeExportRow(Spreadsheet::Writer& writer, const RecordView& record)
 {
     // A column of several fields: each trimmed, joined by one blank.
     QVarLengthArray<char, 3 * (TextField::MaxCapacity + 1)> joined;
@@ -232,7 +233,7 @@ bool writeExport(const QString& archivePath, const QString& exportPath, std::opt
     }
     return ArchiveExport::write(exportPath, worksheet, exportHeader(),
                                 Archive(archivePath, recordLayout(), ArchiveFile::Mode::ReadOnly),
-                                [](Spreadsheet::Writer& writer, int, const Record& record) {
+                                [](Spreadsheet::Writer& writer, int, const RecordView& record) {
                                     writeExportRow(writer, record);
                                 },
                                 failure, error);

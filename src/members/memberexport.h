@@ -14,6 +14,7 @@
 #include <optional>
 
 class Record;
+class RecordView;
 
 namespace members {
 
@@ -70,7 +71,7 @@ Spreadsheet::Table exportTable(const MemberRows& rows);
 
 // One member's row of the file, from the record's stored text: the cells of
 // exportCells() without building them.
-void writeExportRow(Spreadsheet::Writer& writer, const Record& record);
+void writeExportRow(Spreadsheet::Writer& writer, const RecordView& record);
 // Writes the file at `exportPath` from the archive at `archivePath` while
 // reading it, with the bytes exportTable(loadRows()) gives: a missing archive
 // writes a file of no member; one that cannot be read all through writes no

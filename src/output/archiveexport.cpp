@@ -39,12 +39,12 @@ bool write(const QString& path, QStringView worksheet, const QList<Spreadsheet::
     return write(
         path, worksheet, header,
         [&](Spreadsheet::Writer& writer) {
-            archive.scan([&](int position, const Record& record) {
+            archive.scanViews([&](int position, const RecordView& record) {
                 if (writer.ok())
                     row(writer, position, record);
             });
         },
-        [&archive] { archive.scan([](int, const Record&) {}); }, failure, error);
+        [&archive] { archive.scanViews([](int, const RecordView&) {}); }, failure, error);
 }
 
 }  // namespace ArchiveExport

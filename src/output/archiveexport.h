@@ -11,7 +11,8 @@
 namespace ArchiveExport {
 
 // Writes one record's row.
-using RowWriter = std::function<void(Spreadsheet::Writer& writer, int position, const Record& record)>;
+// The record is seen where the scan read it, without a copy.
+using RowWriter = std::function<void(Spreadsheet::Writer& writer, int position, const RecordView& record)>;
 
 // Writes the file at `path` with a row per record of `archive`, in file
 // order, replacing an earlier file only with the complete new one. An archive

@@ -35,14 +35,16 @@ void sortAsListBox(QList<ResultLine>& lines)
 
 void pointAtLastOfSameText(QList<ResultLine>& lines)
 {
-    // Compared trimmed, as the loading step compares them.
-    QHash<QString, int> last;
-    for (const ResultLine& l : lines) {
-        int& position = last[TextField::trimmed(l.text)];
+    // Compared trimmed, as the loading step compares them. The keys look
+    // into the lines, which stay where they are while the table is used.
+    QHash<QStringView, int> last;
+    last.reserve(lines.size());
+    for (const ResultLine& l : std::as_const(lines)) {
+        int& position = last[TextField::trimmedView(l.text)];
         position = std::max(position, l.position);
     }
     for (ResultLine& l : lines)
-        l.position = last.value(TextField::trimmed(l.text));
+        l.position = last.value(TextField::trimmedView(l.text));
 }
 
 Format::Format(const RecordLayout& layout, std::initializer_list<Part> parts) : m_layout(&layout)

@@ -48,9 +48,10 @@ const char* const AfterName =
 // Every data cell is marked as text for Excel (mso-number-format) and for
 // LibreOffice (sdnum): a VAT number, a card number or a postal code keeps its
 // leading zeros instead of being read as a number.
-const char* const DataCell = "<td style=\"text-align: left; mso-number-format:'\\@';\" sdnum=\"1040;0;@\">";
+constexpr char DataCell[] = "<td style=\"text-align: left; mso-number-format:'\\@';\" sdnum=\"1040;0;@\">";
 
-const char* const Tail = "</table></body></html>";
+constexpr char Tail[] = "</table></body></html>";
+constexpr char CellEnd[] = "</td>";
 
 // Rows are gathered into chunks of about this many bytes before each write.
 constexpr qsizetype ChunkSize = 1 << 16;
@@ -67,7 +68,10 @@ struct Encoding {
     std::array<char16_t, 256> storedChar{};
     std::array<char, 256> stored{};
     std::bitset<256> storedBlank;
-    std::bitset<256> storedViaCodec;
+    // What a stored byte needs: Plain (its byte again), Escape (&, <, >)
+    // or Codec (the whole text goes through the codec).
+    enum Kind : unsigned char { Plain, Escape, Codec };
+    std::array<Kind, 256> storedKind{};
 };
 
 const Encoding& encoding()
@@ -101,7 +105,9 @@ const Encoding& encoding()
             e.storedChar[std::size_t(b)] = c;
             e.stored[std::size_t(b)] = e.byte[c];
             e.storedBlank[std::size_t(b)] = c <= u' ';
-            e.storedViaCodec[std::size_t(b)] = e.viaCodec[c];
+            e.storedKind[std::size_t(b)] = e.viaCodec[c]                           ? Encoding::Codec
+                                           : (c == u'&' || c == u'<' || c == u'>') ? Encoding::Escape
+                                                                                   : Encoding::Plain;
         }
         return made;
     }();
@@ -135,46 +141,14 @@ inline char* putChar(char* at, char16_t c, char encoded)
     }
 }
 
-// Appends `text` escaped and encoded, then the markup `after`.
-void appendText(QByteArray& out, QStringView text, QLatin1StringView after)
+// Markup of a fixed length, copied without looking for its end.
+template <std::size_t N>
+inline char* putMarkup(char* at, const char (&markup)[N])
 {
-    const Encoding& e = encoding();
-    const qsizetype start = out.size();
-    out.resize(start + text.size() * MaxEscaped);
-    char* at = out.data() + start;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (e.viaCodec[u]) {
-            // The codec sees the markup that follows, as it would in the whole file.
-            out.resize(start);
-            QString escapedText;
-            escapedText.reserve(text.size() + after.size());
-            appendEscaped(escapedText, text);
-            escapedText += after;
-            out += TextField::toAnsi(escapedText);
-            return;
-        }
-        at = putChar(at, u, e.byte[u]);
-    }
-    out.resize(at - out.constData());
-    out.append(after.data(), after.size());
+    std::memcpy(at, markup, N - 1);
+    return at + N - 1;
 }
 
-QStringView trimmedView(QStringView text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin).unicode() <= u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1).unicode() <= u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
-
-bool put(QIODevice& device, const QByteArray& bytes)
-{
-    return device.write(bytes) == bytes.size();
-}
 
 }  // namespace
 
@@ -193,30 +167,65 @@ QString escaped(QStringView text)
     return out;
 }
 
-Writer::Writer(QIODevice& device, QStringView worksheet, const QList<HeaderCell>& header) : m_device(device)
+Writer::Writer(QIODevice& device, QStringView worksheet, const QList<HeaderCell>& header)
+    : m_device(device), m_chunk(ChunkSize + 4096)
 {
-    m_buffer.reserve(ChunkSize + 4096);
-    m_buffer += Head;
-    appendText(m_buffer, worksheet, QLatin1StringView(AfterName));
-    m_buffer += "<tr>";
+    append(Head);
+    appendText(worksheet, QLatin1StringView(AfterName));
+    append("<tr>");
     for (const HeaderCell& cell : header) {
-        m_buffer += "<td style=\"text-align: left; font-weight: bold;\" width=";
-        m_buffer += QByteArray::number(cell.width);
-        m_buffer += '>';
-        appendText(m_buffer, cell.title, QLatin1StringView("</td>"));
+        append("<td style=\"text-align: left; font-weight: bold;\" width=");
+        append(QByteArray::number(cell.width));
+        append(">");
+        appendText(cell.title, QLatin1StringView(CellEnd));
     }
-    m_buffer += "</tr>";
+    append("</tr>");
+}
+
+char* Writer::room(qsizetype size)
+{
+    if (m_used + size > qsizetype(m_chunk.size()))
+        m_chunk.resize(std::size_t(std::max(m_used + size, 2 * qsizetype(m_chunk.size()))));
+    return m_chunk.data() + m_used;
+}
+
+void Writer::append(QByteArrayView bytes)
+{
+    char* at = room(bytes.size());
+    std::memcpy(at, bytes.data(), std::size_t(bytes.size()));
+    taken(at + bytes.size());
+}
+
+void Writer::appendText(QStringView text, QLatin1StringView after)
+{
+    const Encoding& e = encoding();
+    char* at = room(text.size() * MaxEscaped + after.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (e.viaCodec[u]) {
+            // The codec sees the markup that follows, as it would in the whole file.
+            QString escapedText;
+            escapedText.reserve(text.size() + after.size());
+            appendEscaped(escapedText, text);
+            escapedText += after;
+            append(TextField::toAnsi(escapedText));
+            return;
+        }
+        at = putChar(at, u, e.byte[u]);
+    }
+    std::memcpy(at, after.data(), std::size_t(after.size()));
+    taken(at + after.size());
 }
 
 void Writer::beginRow()
 {
-    m_buffer += "<tr>";
+    append("<tr>");
 }
 
 void Writer::cell(QStringView value)
 {
-    m_buffer += DataCell;
-    appendText(m_buffer, trimmedView(value), QLatin1StringView("</td>"));
+    append(DataCell);
+    appendText(TextField::trimmedView(value), QLatin1StringView(CellEnd));
 }
 
 void Writer::storedCell(QByteArrayView text)
@@ -229,25 +238,24 @@ void Writer::storedCell(QByteArrayView text)
         ++begin;
     while (end > begin && e.storedBlank[bytes[end - 1]])
         --end;
-    for (qsizetype i = begin; i < end; ++i)
-        if (e.storedViaCodec[bytes[i]]) {
-            cell(TextField::fromAnsi(text.data() + begin, int(end - begin)));
-            return;
+    // Written in one pass; a byte for the codec drops what was put so far
+    // (it is not taken yet) and writes the cell as text.
+    char* at = putMarkup(room(sizeof DataCell + (end - begin) * MaxEscaped + sizeof CellEnd), DataCell);
+    for (qsizetype i = begin; i < end; ++i) {
+        const unsigned char b = bytes[i];
+        switch (e.storedKind[b]) {
+        case Encoding::Plain: *at++ = e.stored[b]; break;
+        case Encoding::Escape: at = putChar(at, e.storedChar[b], e.stored[b]); break;
+        case Encoding::Codec: cell(TextField::fromAnsi(text.data() + begin, int(end - begin))); return;
         }
-    m_buffer += DataCell;
-    const qsizetype start = m_buffer.size();
-    m_buffer.resize(start + (end - begin) * MaxEscaped);
-    char* at = m_buffer.data() + start;
-    for (qsizetype i = begin; i < end; ++i)
-        at = putChar(at, e.storedChar[bytes[i]], e.stored[bytes[i]]);
-    m_buffer.resize(at - m_buffer.constData());
-    m_buffer += "</td>";
+    }
+    taken(putMarkup(at, CellEnd));
 }
 
 void Writer::endRow()
 {
-    m_buffer += "</tr>";
-    if (m_buffer.size() >= ChunkSize)
+    append("</tr>");
+    if (m_used >= ChunkSize)
         flush();
 }
 
@@ -261,14 +269,14 @@ void Writer::row(const QStringList& cells)
 
 void Writer::flush()
 {
-    if (m_ok)
-        m_ok = put(m_device, m_buffer);
-    m_buffer.resize(0);  // keeps the capacity for the next chunk
+    if (m_ok && m_used > 0)
+        m_ok = m_device.write(m_chunk.data(), m_used) == m_used;
+    m_used = 0;
 }
 
 bool Writer::finish()
 {
-    m_buffer += Tail;
+    append(Tail);
     flush();
     return m_ok;
 }

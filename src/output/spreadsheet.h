@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 class QIODevice;
 
@@ -66,10 +67,18 @@ public:
     bool ok() const { return m_ok; }
 
 private:
+    // Room for `size` more bytes after what the chunk holds; the bytes put
+    // there count once taken().
+    char* room(qsizetype size);
+    void taken(const char* end) { m_used = end - m_chunk.data(); }
+    void append(QByteArrayView bytes);
+    // `text` escaped and encoded, then the markup `after`.
+    void appendText(QStringView text, QLatin1StringView after);
     void flush();
 
     QIODevice& m_device;
-    QByteArray m_buffer;
+    std::vector<char> m_chunk;  // its size is the room there is
+    qsizetype m_used = 0;
     bool m_ok = true;
 };
 

@@ -3,6 +3,7 @@
 #include "output/infosheet.h"
 #include "storage/layout.h"
 #include "storage/record.h"
+#include "storage/recordview.h"
 #include "storage/textfield.h"
 
 namespace Timetable {
@@ -115,7 +116,7 @@ void fillSheet(Template& sheet, const Record& record, const QStringList& headFie
     sheet.object(QStringLiteral("txtCalce")).setText(InfoSheet::footerText(moment, timeFormat));
 }
 
-QStringList exportCells(const Record& record, const QStringList& headFields, const QString& rowField, int rows)
+QStringList exportCells(const RecordView& record, const QStringList& headFields, const QString& rowField, int rows)
 {
     const auto field = [&record](const QString& name) { return TextField::trimmed(record.text(name)); };
     QStringList cells;

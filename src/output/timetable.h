@@ -15,6 +15,7 @@
 #include <QStringList>
 
 class Record;
+class RecordView;
 
 namespace Timetable {
 
@@ -72,7 +73,7 @@ void fillSheet(Report::Template& sheet, const Record& record, const QStringList&
 // The exported cells of a record: the head fields, then for rows 1 to
 // `rows` the time band "Dalle " + start + " alle " + end (built also when
 // both are empty) and the row's `rowField`, then the notes; each field trimmed.
-QStringList exportCells(const Record& record, const QStringList& headFields, const QString& rowField, int rows);
+QStringList exportCells(const RecordView& record, const QStringList& headFields, const QString& rowField, int rows);
 // The header of such an export: the head's cells, then for rows 1 to `rows`
 // "Orario " + row (200 pixels) and `rowTitle` + " " + row (`rowWidth`
 // pixels), then "Annotazioni" (350 pixels).

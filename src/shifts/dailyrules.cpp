@@ -66,7 +66,7 @@ QList<Spreadsheet::HeaderCell> gridColumns()
     return Timetable::gridColumns(exportHeader());
 }
 
-QStringList exportCells(const Record& record)
+QStringList exportCells(const RecordView& record)
 {
     return Timetable::exportCells(record, {"Nome", "Data", "Sede", "Disposizioni"}, QStringLiteral("Lavoratore"),
                                   kExportedRows);
@@ -93,7 +93,7 @@ bool writeArchiveExport(const QString& path, std::optional<ArchiveError>* failur
     return ArchiveExport::write(
         AppDir::filePath(QLatin1String(kExportFileName)), QString::fromLatin1(kExportWorksheet), exportHeader(),
         Archive(path, shifts::dailyLayout()),
-        [](Spreadsheet::Writer& writer, int, const Record& record) { writer.row(exportCells(record)); }, failure,
+        [](Spreadsheet::Writer& writer, int, const RecordView& record) { writer.row(exportCells(record)); }, failure,
         error);
 }
 

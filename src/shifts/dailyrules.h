@@ -70,7 +70,7 @@ QList<Spreadsheet::HeaderCell> exportHeader();
 // The 25 exported cells of a table: name, date, site, instructions, then for
 // rows 1 to 10 "Dalle " + start + " alle " + end and the row's workers, and
 // the notes; each field trimmed.
-QStringList exportCells(const Record& record);
+QStringList exportCells(const RecordView& record);
 // Every table of the archive at `path`, in archive order. A missing archive
 // is created empty. A file failure stops the reading: the rows read so far
 // stay and the failure goes to `failure` when given.

@@ -60,9 +60,10 @@ const char* ArchiveFile::next()
     const qint64 at = qint64(m_index) * size;
     if (at < m_aheadStart || at + size > m_aheadStart + m_ahead.size()) {
         // The file is read unbuffered (writes must reach it at once), so
-        // reads go ahead by themselves: the whole records of about 64 KiB.
+        // reads go ahead by themselves: the whole records of about 256 KiB.
         const int records = std::clamp(ReadAhead / size, 1, count() - m_index);
-        if (!m_file.seek(at))
+        // A scan reads on from where the last read ended: no seek needed.
+        if (m_file.pos() != at && !m_file.seek(at))
             fail(ArchiveError::Operation::Seek, m_file.errorString());
         // Read into the same buffer each time: a scan then works in memory
         // the cache already holds, not in fresh pages.

@@ -69,7 +69,7 @@ private:
     int m_index = 0;
     int m_count = 0;  // taken at opening, kept up to date by write()
     Journal::Recovery m_recovery = Journal::Recovery::None;
-    static constexpr int ReadAhead = 64 * 1024;
+    static constexpr int ReadAhead = 256 * 1024;
     QByteArray m_ahead;  // records read ahead, from byte m_aheadStart
     qint64 m_aheadStart = 0;
 };

@@ -45,7 +45,7 @@ bool isBlankOrControl(QChar c) { return c.unicode() <= u' '; }
 
 }  // namespace
 
-QString trimmed(QStringView text)
+QStringView trimmedView(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -53,7 +53,12 @@ QString trimmed(QStringView text)
         ++begin;
     while (end > begin && isBlankOrControl(text.at(end - 1)))
         --end;
-    return text.mid(begin, end - begin).toString();
+    return text.mid(begin, end - begin);
+}
+
+QString trimmed(QStringView text)
+{
+    return trimmedView(text).toString();
 }
 
 QString asciiUpper(QStringView text)

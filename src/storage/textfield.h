@@ -20,6 +20,8 @@ inline const QString NoText = QStringLiteral("No");
 // Removes leading and trailing characters up to and including the blank
 // (controls and spaces; a non-breaking space stays).
 QString trimmed(QStringView text);
+// The same, without a copy: the part of `text` trimmed() keeps.
+QStringView trimmedView(QStringView text);
 // Upper-cases the ASCII letters a-z only; accented letters are left alone.
 QString asciiUpper(QStringView text);
 QString asciiLower(QStringView text);
