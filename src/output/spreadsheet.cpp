@@ -7,6 +7,9 @@
 
 #include <array>
 #include <bitset>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 #include <cstring>
 
 namespace Spreadsheet {
@@ -53,8 +56,10 @@ constexpr char DataCell[] = "<td style=\"text-align: left; mso-number-format:'\\
 constexpr char Tail[] = "</table></body></html>";
 constexpr char CellEnd[] = "</td>";
 
-// Rows are gathered into chunks of about this many bytes before each write.
-constexpr qsizetype ChunkSize = 1 << 16;
+// Rows are gathered into chunks of about this many bytes before each write;
+// room for the longest row comes on top.
+constexpr qsizetype ChunkSize = 1 << 20;
+constexpr qsizetype RowRoom = 1 << 16;
 
 // Windows-1252 as a table, taken once from the codec. A code page of one byte
 // a character maps each UTF-16 unit on its own, except the surrogates (a pair
@@ -168,7 +173,7 @@ QString escaped(QStringView text)
 }
 
 Writer::Writer(QIODevice& device, QStringView worksheet, const QList<HeaderCell>& header)
-    : m_device(device), m_chunk(ChunkSize + 4096)
+    : m_device(device), m_chunk(std::size_t(ChunkSize + RowRoom))
 {
     append(Head);
     appendText(worksheet, QLatin1StringView(AfterName));
@@ -267,17 +272,98 @@ void Writer::row(const QStringList& cells)
     endRow();
 }
 
+// Writes one chunk at a time on a thread of its own.
+class Writer::Sender {
+public:
+    explicit Sender(QIODevice& device) : m_device(device), m_thread([this] { run(); }) {}
+    ~Sender()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_stop = true;
+        }
+        m_changed.notify_all();
+        m_thread.join();
+    }
+    Sender(const Sender&) = delete;
+    Sender& operator=(const Sender&) = delete;
+
+    // Starts writing the `size` bytes at `data`, left untouched until wait().
+    void start(const char* data, qsizetype size)
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_data = data;
+            m_size = size;
+            m_busy = true;
+        }
+        m_changed.notify_all();
+    }
+
+    // Waits for the chunk started last; false once any write failed.
+    bool wait()
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return !m_busy; });
+        return m_ok;
+    }
+
+private:
+    void run()
+    {
+        std::unique_lock lock(m_mutex);
+        while (true) {
+            m_changed.wait(lock, [this] { return m_busy || m_stop; });
+            if (!m_busy)
+                return;
+            const char* data = m_data;
+            const qsizetype size = m_size;
+            lock.unlock();
+            const bool written = m_device.write(data, size) == size;
+            lock.lock();
+            m_ok = m_ok && written;
+            m_busy = false;
+            m_changed.notify_all();
+        }
+    }
+
+    QIODevice& m_device;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    const char* m_data = nullptr;
+    qsizetype m_size = 0;
+    bool m_busy = false;
+    bool m_stop = false;
+    bool m_ok = true;
+    std::thread m_thread;  // last: it starts once the rest is ready
+};
+
+Writer::~Writer() = default;
+
 void Writer::flush()
 {
-    if (m_ok && m_used > 0)
-        m_ok = m_device.write(m_chunk.data(), m_used) == m_used;
+    if (!m_sender) {
+        m_sender = std::make_unique<Sender>(m_device);
+        m_sent.resize(m_chunk.size());
+    } else {
+        m_ok = m_sender->wait() && m_ok;
+    }
+    if (m_ok) {
+        std::swap(m_chunk, m_sent);
+        m_sender->start(m_sent.data(), m_used);
+    }
     m_used = 0;
 }
 
 bool Writer::finish()
 {
     append(Tail);
-    flush();
+    // The sender is idle from here on: the rest goes out on this thread.
+    if (m_sender)
+        m_ok = m_sender->wait() && m_ok;
+    if (m_ok)
+        m_ok = m_device.write(m_chunk.data(), m_used) == m_used;
+    m_used = 0;
     return m_ok;
 }
 

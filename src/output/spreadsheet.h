@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QIODevice;
@@ -40,13 +41,16 @@ struct Table {
 QString escaped(QStringView text);
 
 // Writes the file row by row while the rows are being read, so that the
-// memory it takes does not grow with the number of rows: the head goes out at
-// once, the rows in chunks of about 64 KB, the tail at finish(). Text is
+// memory it takes does not grow with the number of rows: the rows are
+// gathered in chunks of about 1 MB, the last one goes out with the tail at
+// finish(). A long file is written by a thread of its own, one chunk while
+// the next is filled; the device is touched by one thread at a time. Text is
 // encoded through a table made once from the Windows-1252 codec, with the
 // codec's own result for every character.
 class Writer {
 public:
     Writer(QIODevice& device, QStringView worksheet, const QList<HeaderCell>& header);
+    ~Writer();  // waits for a chunk still being written
     Writer(const Writer&) = delete;
     Writer& operator=(const Writer&) = delete;
 
@@ -76,9 +80,13 @@ private:
     void appendText(QStringView text, QLatin1StringView after);
     void flush();
 
+    class Sender;
+
     QIODevice& m_device;
     std::vector<char> m_chunk;  // its size is the room there is
     qsizetype m_used = 0;
+    std::vector<char> m_sent;   // the chunk the sender is writing
+    std::unique_ptr<Sender> m_sender;  // from the first full chunk on
     bool m_ok = true;
 };
 
