@@ -1,14 +1,17 @@
 #include "storage/safefile.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
+#include <thread>
 
 #ifdef Q_OS_WIN
 #include <io.h>
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -72,6 +75,46 @@ private:
     qint64 m_pending = 0;
 };
 
+// The file a long file replaces. The system frees its blocks when the last
+// reference to it goes, and for a file of hundreds of megabytes that takes
+// as long as a good part of writing the new one. Held open across the
+// rename, it is let go by a thread of its own: the caller goes on at once,
+// and the old content is gone from the folder as before.
+class Replaced {
+public:
+    explicit Replaced(const QString& path)
+    {
+#ifdef Q_OS_LINUX
+        const QByteArray name = QFile::encodeName(path);
+        struct stat info{};
+        if (::stat(name.constData(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= Long)
+            m_handle = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+#else
+        Q_UNUSED(path);
+#endif
+    }
+    ~Replaced()
+    {
+        if (m_handle >= 0)
+            ::close(m_handle);
+    }
+    Replaced(const Replaced&) = delete;
+    Replaced& operator=(const Replaced&) = delete;
+
+    // Once the new file is in its place.
+    void letGoAside()
+    {
+        if (m_handle < 0)
+            return;
+        std::thread([handle = m_handle] { ::close(handle); }).detach();
+        m_handle = -1;
+    }
+
+private:
+    static constexpr qint64 Long = 16 << 20;
+    int m_handle = -1;
+};
+
 }  // namespace
 
 bool replace(const QString& path, const Writer& write, QString* error)
@@ -97,11 +140,13 @@ bool replace(const QString& path, const Writer& write, QString* error)
         return fail(QStringLiteral("il contenuto non \u00E8 stato scritto per intero"));
     if (!syncToDisk(file.handle()))
         return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    Replaced replaced(path);
     if (!file.commit()) {
         if (error)
             *error = file.errorString();
         return false;
     }
+    replaced.letGoAside();
     return true;
 }
 

@@ -146,6 +146,22 @@ private slots:
         QVERIFY(fileContent(path) == expected);
     }
 
+    // A long file that replaces another is whole at once, and the old one,
+    // let go of in the background, leaves nothing open behind it.
+    void replacingALongFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("lungo.xls"));
+        const auto openFiles = [] { return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files).size(); };
+        QVERIFY(SafeFile::replace(path, writing(QByteArray(20 << 20, 'a'))));
+        const qsizetype opened = openFiles();
+        const QByteArray second((20 << 20) + 5, 'b');
+        QVERIFY(SafeFile::replace(path, writing(second)));
+        QVERIFY(fileContent(path) == second);
+        QCOMPARE(entries(dir.path()), QStringList{"lungo.xls"});
+        QTRY_COMPARE(openFiles(), opened);
+    }
+
     void failureKeepsTheOldFile_data()
     {
         QTest::addColumn<QByteArray>("content");
