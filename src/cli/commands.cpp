@@ -1035,6 +1035,13 @@ int restore(const QStringList& args, const Output& io)
 
 }  // namespace
 
+bool drawsPages(const QStringList& arguments)
+{
+    // Any word that names a drawing command counts, wherever it stands: a
+    // GUI application where none was needed costs only time.
+    return arguments.contains(QLatin1String("cards")) || arguments.contains(QLatin1String("pdf"));
+}
+
 int run(const QStringList& arguments, std::FILE* out, std::FILE* err)
 {
     const Output io{out, err};

@@ -3,6 +3,8 @@
 
 #include <QGuiApplication>
 
+#include <memory>
+
 namespace {
 
 QtMessageHandler defaultHandler = nullptr;
@@ -22,14 +24,23 @@ void quietStart(QtMsgType type, const QMessageLogContext& context, const QString
 
 int main(int argc, char* argv[])
 {
-    // The card PDFs need fonts, hence a GUI application; without a chosen
-    // platform it draws off screen, so the tool needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // The card and sheet PDFs need fonts, hence a GUI application; without a
+    // chosen platform it draws off screen, so the tool needs no display.
+    // Every other command runs on a plain application.
+    std::unique_ptr<QCoreApplication> app;
     defaultHandler = qInstallMessageHandler(quietStart);
-    QGuiApplication app(argc, argv);
+    if (cli::drawsPages(arguments)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     // The same name as the desktop program's, for the same user data folder.
-    QGuiApplication::setApplicationName(QLatin1String(AppDir::ApplicationName));
+    QCoreApplication::setApplicationName(QLatin1String(AppDir::ApplicationName));
     qInstallMessageHandler(defaultHandler);
-    return cli::run(app.arguments().mid(1), stdout, stderr);
+    return cli::run(QCoreApplication::arguments().mid(1), stdout, stderr);
 }
