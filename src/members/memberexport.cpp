@@ -160,6 +160,27 @@ void MemberRows::append(const QStringList& cells)
     m_offsets.push_back(offsets);
 }
 
+void MemberRows::append(const RecordView& record)
+{
+    Offsets offsets{};
+    QString text;
+    text.reserve(record.bytes().size() / 4);
+    std::size_t i = 0;
+    for (const StoredColumn& column : storedColumns()) {
+        offsets[i++] = quint16(text.size());
+        for (qsizetype k = 0; k < column.size(); ++k) {
+            if (k > 0)
+                text += QLatin1Char(' ');
+            TextField::appendAnsi(text, storedField(record, column.at(k)));
+        }
+        text.truncate(0xFFFF);  // as append(cells) cuts a cell that would not fit
+    }
+    offsets[i] = quint16(text.size());
+    text.squeeze();
+    m_text.push_back(std::move(text));
+    m_offsets.push_back(offsets);
+}
+
 QString MemberRows::cell(int row, int column) const
 {
     if (column == 0)
@@ -185,7 +206,7 @@ MemberRows loadRows(const QString& path, std::optional<ArchiveError>* failure)
         return rows;  // no archive yet: no member
     try {
         Archive(path, recordLayout(), ArchiveFile::Mode::ReadOnly)
-            .scan([&rows](int, const Record& record) { rows.append(exportCells(record)); });
+            .scanViews([&rows](int, const RecordView& record) { rows.append(record); });
     } catch (const ArchiveError& e) {
         if (failure)
             *failure = e;

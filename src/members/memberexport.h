@@ -48,6 +48,8 @@ class MemberRows {
 public:
     int count() const { return int(m_offsets.size()); }
     void append(const QStringList& cells);  // the 25 cells of exportCells()
+    // The cells of exportCells(), packed straight from the record's bytes.
+    void append(const RecordView& record);
     // Column 0 is the 1-based position; 1 to 25 the member's cells.
     QString cell(int row, int column) const;
     // The 25 exported cells of a row.

@@ -155,10 +155,11 @@ private slots:
         QCOMPARE(members::loadRows(dir.filePath("Mancante.pro")).count(), 0);
     }
 
-    // The command's export writes straight from the stored bytes: it must
-    // give the bytes of the grid's file for any stored text (every byte value,
-    // markup, blanks and controls at the ends, a damaged length byte, joined
-    // columns with an empty part), for a missing archive and an unreadable one.
+    // The command's export and the grid's rows come straight from the stored
+    // bytes: they must give the cells, and the file, of the fields read one
+    // by one, for any stored text (every byte value, markup, blanks and
+    // controls at the ends, a damaged length byte, joined columns with an
+    // empty part), for a missing archive and an unreadable one.
     void streamedFileEqualsGridFile()
     {
         QTemporaryDir dir;
@@ -190,9 +191,20 @@ private slots:
 
         std::optional<ArchiveError> failure;
         QString error;
+        // The grid packs its rows from the bytes as well: they must hold the
+        // cells read field by field.
+        members::MemberRows byField;
+        Archive(archive, layout, ArchiveFile::Mode::ReadOnly).scan([&byField](int, const Record& record) {
+            byField.append(members::exportCells(record));
+        });
+        const members::MemberRows grid = members::loadRows(archive);
+        QCOMPARE(grid.count(), byField.count());
+        for (int row = 0; row < grid.count(); ++row)
+            QCOMPARE(grid.exportRow(row), byField.exportRow(row));
+
         QVERIFY2(members::writeExport(archive, xls, &failure, &error), qPrintable(error));
         QVERIFY(!failure);
-        QCOMPARE(fileContent(xls), Spreadsheet::document(members::exportTable(members::loadRows(archive))));
+        QCOMPARE(fileContent(xls), Spreadsheet::document(members::exportTable(byField)));
 
         QVERIFY(members::writeExport(dir.filePath("Mancante.pro"), xls, &failure));
         QCOMPARE(fileContent(xls), Spreadsheet::document(members::exportTable(members::MemberRows())));
