@@ -58,6 +58,25 @@ QByteArrayView storedField(const RecordView& record, const StoredField& field)
     return TextField::textBytes(record.bytes().constData() + field.offset, field.capacity);
 }
 
+// Room for a column of up to three fields and the blanks between them.
+using Joined = QVarLengthArray<char, 3 * (TextField::MaxCapacity + 1)>;
+
+// The stored text of a column: its field's own bytes, or its fields' each
+// trimmed and joined by one blank in `joined`.
+QByteArrayView columnBytes(const RecordView& record, const StoredColumn& column, Joined& joined)
+{
+    if (column.size() == 1)
+        return storedField(record, column.first());
+    joined.clear();
+    for (qsizetype i = 0; i < column.size(); ++i) {
+        const QByteArrayView text = storedField(record, column.at(i));
+        if (i > 0)
+            joined.append(' ');
+        joined.append(text.data(), text.size());
+    }
+    return QByteArrayView(joined.data(), joined.size());
+}
+
 }  // namespace
 
 const QList<QStringList>& exportColumnFields()
@@ -165,14 +184,11 @@ void MemberRows::append(const RecordView& record)
     Offsets offsets{};
     QString text;
     text.reserve(record.bytes().size() / 4);
+    Joined joined;
     std::size_t i = 0;
     for (const StoredColumn& column : storedColumns()) {
         offsets[i++] = quint16(text.size());
-        for (qsizetype k = 0; k < column.size(); ++k) {
-            if (k > 0)
-                text += QLatin1Char(' ');
-            TextField::appendAnsi(text, storedField(record, column.at(k)));
-        }
+        TextField::appendAnsi(text, columnBytes(record, column, joined));
         text.truncate(0xFFFF);  // as append(cells) cuts a cell that would not fit
     }
     offsets[i] = quint16(text.size());
@@ -222,23 +238,10 @@ Spreadsheet::Table exportTable(const MemberRows& rows)
 
 void writeExportRow(Spreadsheet::Writer& writer, const RecordView& record)
 {
-    // A column of several fields: each trimmed, joined by one blank.
-    QVarLengthArray<char, 3 * (TextField::MaxCapacity + 1)> joined;
+    Joined joined;
     writer.beginRow();
-    for (const StoredColumn& column : storedColumns()) {
-        if (column.size() == 1) {
-            writer.storedCell(storedField(record, column.first()));
-            continue;
-        }
-        joined.clear();
-        for (qsizetype i = 0; i < column.size(); ++i) {
-            const QByteArrayView text = storedField(record, column.at(i));
-            if (i > 0)
-                joined.append(' ');
-            joined.append(text.data(), text.size());
-        }
-        writer.storedCell(QByteArrayView(joined.data(), joined.size()));
-    }
+    for (const StoredColumn& column : storedColumns())
+        writer.storedCell(columnBytes(record, column, joined));
     writer.endRow();
 }
 
