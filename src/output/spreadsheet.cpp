@@ -8,9 +8,9 @@
 #include <array>
 #include <bitset>
 #include <condition_variable>
+#include <cstring>
 #include <mutex>
 #include <thread>
-#include <cstring>
 
 namespace Spreadsheet {
 namespace {
@@ -153,7 +153,6 @@ inline char* putMarkup(char* at, const char (&markup)[N])
     std::memcpy(at, markup, N - 1);
     return at + N - 1;
 }
-
 
 }  // namespace
 
