@@ -110,7 +110,7 @@ int main(int argc, char* argv[])
         return 1;
 
     constexpr int Runs = 5;
-    std::vector<qint64> exportNs, catNs, writeNs;
+    std::vector<qint64> exportNs, catNs, ddNs;
     // The floor the disk sets: `dd` copying the export's own bytes onto an
     // earlier copy and syncing them, with nothing to encode.
     const QString copy = AppDir::filePath(QStringLiteral("Copia.xls"));
@@ -134,7 +134,7 @@ int main(int argc, char* argv[])
                                       "conv=fsync", "status=none"});
         if (dd.ns < 0)
             return 1;
-        writeNs.push_back(dd.ns);
+        ddNs.push_back(dd.ns);
     }
     const qint64 exportMedian = median(exportNs), catMedian = median(catNs);
     std::printf("records:            %d (archive %lld MB, Tesserati.xls %lld MB)\n", records,
@@ -142,9 +142,9 @@ int main(int argc, char* argv[])
     std::printf("export members:     %.1f ms (median of %d)\n", exportMedian / 1e6, Runs);
     std::printf("cat to /dev/null:   %.1f ms (median of %d)\n", catMedian / 1e6, Runs);
     std::printf("ratio export/cat:   %.1f\n", catMedian > 0 ? double(exportMedian) / double(catMedian) : 0.0);
-    const qint64 writeMedian = median(writeNs);
+    const qint64 ddMedian = median(ddNs);
     std::printf("dd conv=fsync of Tesserati.xls: %.1f ms (median of %d), %.1f times cat\n",
-                writeMedian / 1e6, Runs, catMedian > 0 ? double(writeMedian) / double(catMedian) : 0.0);
+                ddMedian / 1e6, Runs, catMedian > 0 ? double(ddMedian) / double(catMedian) : 0.0);
 
     // The export window's grid, filled from the same archive.
     std::vector<qint64> gridNs;
